@@ -1,0 +1,141 @@
+#include "gui/Controls.h"
+
+#include "rtl/Exceptions.h"
+
+#include <QResizeEvent>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+int MulDiv(int a, int b, int c) {
+    if (c == 0)
+        return -1;
+    const std::int64_t product = static_cast<std::int64_t>(a) * b;
+    const std::int64_t divisor = c;
+    const bool negative = (product < 0) != (divisor < 0);
+    const std::uint64_t magnitude = static_cast<std::uint64_t>(product < 0 ? -product : product);
+    const std::uint64_t d = static_cast<std::uint64_t>(divisor < 0 ? -divisor : divisor);
+    const std::uint64_t rounded = (magnitude + d / 2) / d;
+    if (rounded > static_cast<std::uint64_t>(INT32_MAX))
+        return -1; // as the platform's own: the result does not fit
+    const auto result = static_cast<std::int64_t>(rounded);
+    return static_cast<int>(negative ? -result : result);
+}
+
+TControl::TControl(TComponent* AOwner) : QWidget(nullptr), TComponent(AOwner) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+TControl::~TControl() {
+    if (parent_ != nullptr) {
+        auto& siblings = parent_->controls_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+}
+
+void TControl::SetParent(TWinControl* parent) {
+    if (parent_ == parent)
+        return;
+    if (parent_ != nullptr) {
+        auto& siblings = parent_->controls_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+    parent_ = parent;
+    const QRect bounds = geometry();
+    setParent(parent);
+    setGeometry(bounds);
+    if (parent_ != nullptr) {
+        parent_->controls_.push_back(this);
+        setVisible(true); // shown with its parent
+        parent_->AlignControls();
+    }
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    setGeometry(left, top, std::max(0, width), std::max(0, height));
+}
+
+void TControl::SetAlign(TAlign align) {
+    align_ = align;
+    if (parent_ != nullptr)
+        parent_->AlignControls();
+}
+
+void TControl::SetTabStop(bool on) {
+    tabStop_ = on;
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void TControl::ScaleBy(int M, int D) {
+    const int left = MulDiv(Left(), M, D);
+    const int top = MulDiv(Top(), M, D);
+    SetBounds(left, top, MulDiv(Left() + Width(), M, D) - left,
+              MulDiv(Top() + Height(), M, D) - top);
+}
+
+void TControl::SetProperty(const QString& name, const TLayoutValue& value) {
+    if (name == QLatin1String("Left"))
+        SetBounds(value.AsInt(name), Top(), Width(), Height());
+    else if (name == QLatin1String("Top"))
+        SetBounds(Left(), value.AsInt(name), Width(), Height());
+    else if (name == QLatin1String("Width"))
+        SetBounds(Left(), Top(), value.AsInt(name), Height());
+    else if (name == QLatin1String("Height"))
+        SetBounds(Left(), Top(), Width(), value.AsInt(name));
+    else if (name == QLatin1String("TabOrder"))
+        SetTabOrder(value.AsInt(name));
+    else if (name == QLatin1String("TabStop"))
+        SetTabStop(value.AsBool(name));
+    else if (name == QLatin1String("Visible"))
+        setVisible(value.AsBool(name));
+    else if (name == QLatin1String("Align")) {
+        const QString& ident = value.AsIdent(name);
+        static const std::pair<const char*, TAlign> aligns[] = {
+            {"alNone", TAlign::alNone}, {"alTop", TAlign::alTop},     {"alBottom", TAlign::alBottom},
+            {"alLeft", TAlign::alLeft}, {"alRight", TAlign::alRight}, {"alClient", TAlign::alClient}};
+        const auto* found = std::find_if(std::begin(aligns), std::end(aligns),
+                                         [&](const auto& a) { return ident == QLatin1String(a.first); });
+        if (found == std::end(aligns))
+            throw EReadError(QStringLiteral("Invalid property value for %1: %2").arg(name, ident));
+        SetAlign(found->second);
+    } else if (name.startsWith(QLatin1String("Explicit"))) {
+        // Sizes recorded while the layout was designed; they mean nothing in the running window.
+        value.AsInt(name);
+    } else
+        TComponent::SetProperty(name, value);
+}
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+
+void TWinControl::Repaint() {
+    if (isVisible())
+        repaint();
+    else
+        update();
+}
+
+void TWinControl::ScaleBy(int M, int D) {
+    TControl::ScaleBy(M, D);
+    for (TControl* child : controls_)
+        child->ScaleBy(M, D);
+}
+
+void TWinControl::InsertChild(TComponent* child) {
+    if (auto* control = dynamic_cast<TControl*>(child)) {
+        control->SetParent(this);
+        return;
+    }
+    TControl::InsertChild(child);
+}
+
+void TWinControl::AlignControls() {
+    const QRect client = ClientRect();
+    for (TControl* child : controls_)
+        if (child->Align() == TAlign::alClient)
+            child->setGeometry(client);
+}
+
+void TWinControl::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    AlignControls();
+}
