@@ -114,9 +114,9 @@ void TComponent::SetEvent(const QString& name, const TNotifyEvent&) {
 }
 
 void TComponent::InsertChild(TComponent* child) {
-    throw EReadError(QStringLiteral("%1 cannot contain %2 (%3)")
-                         .arg(name_.isEmpty() ? ClassName() : name_, child->Name(),
-                              child->ClassName()));
+    throw EReadError(
+        QStringLiteral("%1 cannot contain %2 (%3)")
+            .arg(name_.isEmpty() ? ClassName() : name_, child->Name(), child->ClassName()));
 }
 
 const TPublishedTable::FieldEntry* TPublishedTable::FindField(const QString& name) const {

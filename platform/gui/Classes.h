@@ -9,7 +9,7 @@
 #include <vector>
 
 class TObject {
-public:
+  public:
     TObject() = default;
     TObject(const TObject&) = delete;
     TObject& operator=(const TObject&) = delete;
@@ -23,11 +23,15 @@ using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 // Declares the class name a component answers to; the layout reader resolves classes by it.
 #define SD_COMPONENT_CLASS(Name)                                                                   \
-public:                                                                                            \
-    static QString StaticClassName() { return QStringLiteral(#Name); }                             \
-    QString ClassName() const override { return StaticClassName(); }                               \
+  public:                                                                                          \
+    static QString StaticClassName() {                                                             \
+        return QStringLiteral(#Name);                                                              \
+    }                                                                                              \
+    QString ClassName() const override {                                                           \
+        return StaticClassName();                                                                  \
+    }                                                                                              \
                                                                                                    \
-private:
+  private:
 
 // One value read from a form layout, typed as the layout writes it.
 struct TLayoutValue {
@@ -39,7 +43,8 @@ struct TLayoutValue {
     QString text;      // String and Ident
     QStringList items; // Set members, Strings lines, List items (as written)
 
-    // Typed reads for property setters: a value of another kind raises EReadError naming `property`.
+    // Typed reads for property setters: a value of another kind raises EReadError naming
+    // `property`.
     int AsInt(const QString& property) const;
     double AsFloat(const QString& property) const;
     bool AsBool(const QString& property) const;
@@ -50,10 +55,11 @@ struct TLayoutValue {
     std::vector<int> AsIntList(const QString& property) const;
 };
 
-// A component is owned by another component, which destroys it with itself (the last created first).
+// A component is owned by another component, which destroys it with itself (the last created
+// first).
 class TComponent : public TObject {
     SD_COMPONENT_CLASS(TComponent)
-public:
+  public:
     explicit TComponent(TComponent* AOwner);
     ~TComponent() override;
 
@@ -64,16 +70,16 @@ public:
     int ComponentCount() const { return static_cast<int>(components_.size()); }
     TComponent* Components(int index) const { return components_.at(static_cast<size_t>(index)); }
     TComponent* FindComponent(const QString& name) const; // among the owned ones; null if none
-    void DestroyComponents();                              // last created first
+    void DestroyComponents();                             // last created first
 
-    // Reading a layout. Each class takes the properties, children and events it knows and passes the
-    // rest to its base; what no class takes raises EReadError naming it.
+    // Reading a layout. Each class takes the properties, children and events it knows and passes
+    // the rest to its base; what no class takes raises EReadError naming it.
     virtual void SetProperty(const QString& name, const TLayoutValue& value);
     virtual void SetEvent(const QString& name, const TNotifyEvent& handler);
     virtual void InsertChild(TComponent* child);
     virtual void Loaded() {} // the whole layout has been read
 
-private:
+  private:
     TComponent* owner_ = nullptr;
     QString name_;
     std::vector<TComponent*> components_;
@@ -84,7 +90,7 @@ class TForm;
 // The published fields and handlers of a form class: the layout reader creates components of the
 // fields' classes, binds each field to the component of its name and connects events to handlers.
 class TPublishedTable {
-public:
+  public:
     struct FieldEntry {
         QString name;
         QString className;
@@ -99,20 +105,20 @@ public:
     explicit TPublishedTable(QString className) : className_(std::move(className)) {}
 
     template <class Form, class C> TPublishedTable& Field(const char* name, C* Form::*member) {
-        fields_.push_back(FieldEntry{
-            QString::fromLatin1(name), C::StaticClassName(),
-            [](TComponent* owner) -> TComponent* { return new C(owner); },
-            [member](TForm* form, TComponent* component) {
-                auto* typed = dynamic_cast<C*>(component);
-                if (typed == nullptr)
-                    return false;
-                static_cast<Form*>(form)->*member = typed;
-                return true;
-            }});
+        fields_.push_back(FieldEntry{QString::fromLatin1(name), C::StaticClassName(),
+                                     [](TComponent* owner) -> TComponent* { return new C(owner); },
+                                     [member](TForm* form, TComponent* component) {
+                                         auto* typed = dynamic_cast<C*>(component);
+                                         if (typed == nullptr)
+                                             return false;
+                                         static_cast<Form*>(form)->*member = typed;
+                                         return true;
+                                     }});
         return *this;
     }
 
-    template <class Form> TPublishedTable& Method(const char* name, void (Form::*method)(TObject*)) {
+    template <class Form>
+    TPublishedTable& Method(const char* name, void (Form::*method)(TObject*)) {
         methods_.push_back(MethodEntry{QString::fromLatin1(name), [method](TForm* form) {
                                            auto* self = static_cast<Form*>(form);
                                            return TNotifyEvent([self, method](TObject* sender) {
@@ -127,7 +133,7 @@ public:
     const FieldEntry* FindClass(const QString& className) const; // a field of that class
     const MethodEntry* FindMethod(const QString& name) const;
 
-private:
+  private:
     QString className_;
     std::vector<FieldEntry> fields_;
     std::vector<MethodEntry> methods_;

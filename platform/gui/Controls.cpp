@@ -91,10 +91,12 @@ void TControl::SetProperty(const QString& name, const TLayoutValue& value) {
     else if (name == QLatin1String("Align")) {
         const QString& ident = value.AsIdent(name);
         static const std::pair<const char*, TAlign> aligns[] = {
-            {"alNone", TAlign::alNone}, {"alTop", TAlign::alTop},     {"alBottom", TAlign::alBottom},
-            {"alLeft", TAlign::alLeft}, {"alRight", TAlign::alRight}, {"alClient", TAlign::alClient}};
-        const auto* found = std::find_if(std::begin(aligns), std::end(aligns),
-                                         [&](const auto& a) { return ident == QLatin1String(a.first); });
+            {"alNone", TAlign::alNone},     {"alTop", TAlign::alTop},
+            {"alBottom", TAlign::alBottom}, {"alLeft", TAlign::alLeft},
+            {"alRight", TAlign::alRight},   {"alClient", TAlign::alClient}};
+        const auto* found = std::find_if(std::begin(aligns), std::end(aligns), [&](const auto& a) {
+            return ident == QLatin1String(a.first);
+        });
         if (found == std::end(aligns))
             throw EReadError(QStringLiteral("Invalid property value for %1: %2").arg(name, ident));
         SetAlign(found->second);

@@ -13,7 +13,7 @@ class TWinControl;
 class TControl : public QWidget, public TComponent {
     Q_OBJECT
     SD_COMPONENT_CLASS(TControl)
-public:
+  public:
     explicit TControl(TComponent* AOwner);
     ~TControl() override;
     Q_DISABLE_COPY_MOVE(TControl)
@@ -40,7 +40,7 @@ public:
 
     void SetProperty(const QString& name, const TLayoutValue& value) override;
 
-private:
+  private:
     TWinControl* parent_ = nullptr;
     TAlign align_ = TAlign::alNone;
     int tabOrder_ = -1;
@@ -50,7 +50,7 @@ private:
 class TWinControl : public TControl {
     Q_OBJECT
     SD_COMPONENT_CLASS(TWinControl)
-public:
+  public:
     explicit TWinControl(TComponent* AOwner);
 
     int ControlCount() const { return static_cast<int>(controls_.size()); }
@@ -65,11 +65,11 @@ public:
     // The area children are aligned in, in client coordinates.
     virtual QRect ClientRect() const { return rect(); }
 
-protected:
+  protected:
     void AlignControls();
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     friend class TControl;
     std::vector<TControl*> controls_; // in the order they were placed
 };

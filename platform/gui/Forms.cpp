@@ -80,7 +80,8 @@ void TForm::SetProperty(const QString& name, const TLayoutValue& value) {
     } else if (name == QLatin1String("Color") || name == QLatin1String("Font.Color")) {
         const auto color = IdentToColor(value.AsIdent(name));
         if (!color)
-            throw EReadError(QStringLiteral("Invalid property value for %1: %2").arg(name, value.text));
+            throw EReadError(
+                QStringLiteral("Invalid property value for %1: %2").arg(name, value.text));
         QPalette palette = this->palette();
         if (name == QLatin1String("Color")) {
             palette.setColor(QPalette::Window, ColorToQColor(*color));
@@ -193,7 +194,8 @@ QString TitleFromExecutable() {
 
 } // namespace
 
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), title_(TitleFromExecutable()) {}
+TApplication::TApplication(TComponent* AOwner)
+    : TComponent(AOwner), title_(TitleFromExecutable()) {}
 
 void TApplication::AddForm(TForm* form) {
     if (mainForm_ == nullptr)
@@ -262,9 +264,9 @@ void TApplication::ShowException(const Exception& E) {
 namespace {
 
 void ReportStartupError(const QString& className, const QString& message) {
-    const QString text = QStringLiteral("Exception %1 in module %2: %3.")
-                             .arg(className, QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
-                                  message);
+    const QString text =
+        QStringLiteral("Exception %1 in module %2: %3.")
+            .arg(className, QFileInfo(QCoreApplication::applicationFilePath()).fileName(), message);
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     const QString platform = QGuiApplication::platformName();
     if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {

@@ -9,8 +9,8 @@
 #include <functional>
 #include <new>
 
-// What the resolution scaling of a layout asks of the screen: its logical resolution (Qt has already
-// applied its own device pixel ratio to it) and the pixel height of the text "0" in a font.
+// What the resolution scaling of a layout asks of the screen: its logical resolution (Qt has
+// already applied its own device pixel ratio to it) and the pixel height of the text "0" in a font.
 struct TScreenMetrics {
     int pixelsPerInch = 96;
     std::function<int(const QFont&)> measureZero;
@@ -22,7 +22,7 @@ struct TScreenMetrics {
 class TForm : public TWinControl {
     Q_OBJECT
     SD_COMPONENT_CLASS(TForm)
-public:
+  public:
     explicit TForm(TComponent* AOwner);
     ~TForm() override;
 
@@ -43,7 +43,8 @@ public:
 
     // Reads the layout stored under the form class's name and binds it to this form: components
     // created and placed, fields bound, handlers connected, then scaled for `screen`.
-    void ReadLayout(const TPublishedTable& table, const TScreenMetrics& screen = TScreenMetrics::Current());
+    void ReadLayout(const TPublishedTable& table,
+                    const TScreenMetrics& screen = TScreenMetrics::Current());
 
     // The published fields and handlers of the class; forms with a layout override it.
     virtual const TPublishedTable* Published() const { return nullptr; }
@@ -56,10 +57,10 @@ public:
 
     void setVisible(bool visible) override; // raises OnShow on the change from hidden to shown
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void ApplyFont();
     void ApplyTabOrder();
 
@@ -75,7 +76,7 @@ private:
 
 class TApplication : public TComponent {
     SD_COMPONENT_CLASS(TApplication)
-public:
+  public:
     explicit TApplication(TComponent* AOwner);
 
     void Initialize() {}
@@ -85,7 +86,8 @@ public:
     TForm* MainForm() const { return mainForm_; }
     bool Terminated() const { return terminated_; }
 
-    // The executable's name without directory, cut at its first ".", lower case after the first letter.
+    // The executable's name without directory, cut at its first ".", lower case after the first
+    // letter.
     const QString& Title() const { return title_; }
 
     // Creates a form of class T owned by the application. `Reference` holds the new object from
@@ -104,7 +106,7 @@ public:
     void ShowException(const Exception& E);
     std::function<void(TObject* Sender, const Exception& E)> OnException;
 
-private:
+  private:
     friend class TForm;
     void AddForm(TForm* form);
     void RemoveForm(TForm* form);

@@ -24,5 +24,6 @@ constexpr TColor clInfoBk = 0x80000018;
 
 // Plain colours map to themselves; system colours to the application palette's role.
 QColor ColorToQColor(TColor color);
-// The colour named by a layout identifier ("clBtnFace", "clBlack", ...); nothing for an unknown name.
+// The colour named by a layout identifier ("clBtnFace", "clBlack", ...); nothing for an unknown
+// name.
 std::optional<TColor> IdentToColor(const QString& ident);

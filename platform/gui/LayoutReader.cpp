@@ -9,7 +9,7 @@
 namespace {
 
 class LayoutReader {
-public:
+  public:
     LayoutReader(TForm& form, const TPublishedTable& table, QXmlStreamReader& xml)
         : form_(form), table_(table), xml_(xml) {}
 
@@ -19,7 +19,8 @@ public:
             Fail(QStringLiteral("the layout does not begin with an object"));
         const QString className = Attribute("class");
         if (className.compare(table_.ClassName(), Qt::CaseInsensitive) != 0)
-            Fail(QStringLiteral("the layout describes %1, not %2").arg(className, table_.ClassName()));
+            Fail(QStringLiteral("the layout describes %1, not %2")
+                     .arg(className, table_.ClassName()));
         form_.SetName(Attribute("name"));
         ReadBody(form_);
         created_.insert(created_.begin(), &form_);
@@ -27,7 +28,7 @@ public:
 
     const std::vector<TComponent*>& Created() const { return created_; }
 
-private:
+  private:
     bool NextElement() {
         while (!xml_.atEnd()) {
             const auto token = xml_.readNext();
@@ -42,7 +43,8 @@ private:
     QString Attribute(const char* name) {
         const auto value = xml_.attributes().value(QLatin1String(name));
         if (value.isEmpty())
-            Fail(QStringLiteral("<%1> without %2").arg(xml_.name().toString(), QLatin1String(name)));
+            Fail(
+                QStringLiteral("<%1> without %2").arg(xml_.name().toString(), QLatin1String(name)));
         return value.toString();
     }
 
@@ -123,7 +125,8 @@ private:
                                                                : TLayoutValue::Kind::List;
             while (NextElement()) {
                 if (xml_.name() != QLatin1String("item"))
-                    Fail(QStringLiteral("%1 holds <%2>, not <item>").arg(property, xml_.name().toString()));
+                    Fail(QStringLiteral("%1 holds <%2>, not <item>")
+                             .arg(property, xml_.name().toString()));
                 value.items.append(xml_.readElementText());
             }
         } else {

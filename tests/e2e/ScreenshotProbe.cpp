@@ -42,7 +42,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString command = QString::fromLocal8Bit(argv[1]);
-    const QImage image = QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_RGB32);
+    const QImage image =
+        QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_RGB32);
     if (image.isNull()) {
         std::fprintf(stderr, "cannot read %s\n", argv[2]);
         return 2;

@@ -7,7 +7,7 @@ namespace {
 
 using BarChart = FormFixture;
 
-std::vector<ChartPoint> Bars(double qd, double qs) {
+std::vector<ChartPoint> TwoBars(double qd, double qs) {
     return {{0, qd, QStringLiteral("Qd")}, {1, qs, QStringLiteral("Qs")}};
 }
 
@@ -25,7 +25,7 @@ TEST_P(BarValues, EachLabelGivesItsOwnBar) {
     form->Label3->SetCaption(QString::fromLatin1(row.price));
     form->Label4->SetCaption(QString::fromLatin1(row.price));
     form->recalcbars();
-    EXPECT_EQ(BarPoints(), Bars(row.qd, row.qs));
+    EXPECT_EQ(BarPoints(), TwoBars(row.qd, row.qs));
     EXPECT_FALSE(Bars()->HasOwnColor(0));
     EXPECT_FALSE(Bars()->HasOwnColor(1));
 }
@@ -48,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PriceRow{"smallest", "-2147483648", 751619281550, -214748363200},
                       // Other spellings the conversion accepts.
                       PriceRow{"leadingBlanks", "  10", 1250, 2600},
-                      PriceRow{"plus", "+10", 1250, 2600}, PriceRow{"leadingZero", "010", 1250, 2600},
+                      PriceRow{"plus", "+10", 1250, 2600},
+                      PriceRow{"leadingZero", "010", 1250, 2600},
                       PriceRow{"dollarHex", "$A", 1250, 2600}, PriceRow{"xHex", "x0a", 1250, 2600},
                       PriceRow{"zeroXHex", "0x0A", 1250, 2600},
                       PriceRow{"allOnesHex", "$FFFFFFFF", 5100, 1500}),
@@ -58,18 +59,18 @@ TEST_F(BarChart, FirstShowingHasTheBarsOfPriceZero) {
     ShowForm();
     EXPECT_EQ(form->Label3->Caption(), QStringLiteral("0"));
     EXPECT_EQ(form->Label4->Caption(), QStringLiteral("0"));
-    EXPECT_EQ(BarPoints(), Bars(4750, 1600));
+    EXPECT_EQ(BarPoints(), TwoBars(4750, 1600));
 }
 
 TEST_F(BarChart, ChangingOneLabelRecomputesOnlyItsBar) {
     form->Label3->SetCaption(QStringLiteral("3"));
     form->recalcbars();
-    EXPECT_EQ(BarPoints(), Bars(3700, 1600));
+    EXPECT_EQ(BarPoints(), TwoBars(3700, 1600));
     form->Label4->SetCaption(QStringLiteral("9"));
     form->recalcbars();
-    EXPECT_EQ(BarPoints(), Bars(3700, 2500));
+    EXPECT_EQ(BarPoints(), TwoBars(3700, 2500));
     form->recalcbars();
-    EXPECT_EQ(BarPoints(), Bars(3700, 2500)); // two bars, not four
+    EXPECT_EQ(BarPoints(), TwoBars(3700, 2500)); // two bars, not four
 }
 
 class BadCaption : public FormFixture, public ::testing::WithParamInterface<const char*> {};
@@ -84,18 +85,19 @@ TEST_P(BadCaption, LeavesTheBarsAndIsReported) {
         const QString kept = label->Caption();
         label->SetCaption(bad);
         Application->Dispatch([this](TObject*) { form->recalcbars(); }, form);
-        EXPECT_EQ(BarPoints(), Bars(4050, 1600));
+        EXPECT_EQ(BarPoints(), TwoBars(4050, 1600));
         label->SetCaption(kept);
     }
     ASSERT_EQ(reports.size(), 2u);
-    EXPECT_EQ(reports[0], QStringLiteral("EConvertError: ''%1'' is not a valid integer value").arg(bad));
+    EXPECT_EQ(reports[0],
+              QStringLiteral("EConvertError: ''%1'' is not a valid integer value").arg(bad));
     form->Label4->SetCaption(QStringLiteral("10"));
     form->recalcbars();
-    EXPECT_EQ(BarPoints(), Bars(4050, 2600));
+    EXPECT_EQ(BarPoints(), TwoBars(4050, 2600));
 }
 
 INSTANTIATE_TEST_SUITE_P(Captions, BadCaption,
-                         ::testing::Values("", "10 ", "- 10", "2147483648", "$", "0x",
-                                           "$123456789", "1a", "ten"));
+                         ::testing::Values("", "10 ", "- 10", "2147483648", "$", "0x", "$123456789",
+                                           "1a", "ten"));
 
 } // namespace
