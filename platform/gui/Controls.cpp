@@ -64,6 +64,10 @@ void TControl::SetAlign(TAlign align) {
 void TControl::SetTabStop(bool on) {
     tabStop_ = on;
     setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    // A control whose focus sits on an inner widget has to hand the setting on, or the Tab key
+    // would still find (or still miss) the inner widget.
+    if (QWidget* inner = focusProxy())
+        inner->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void TControl::ScaleBy(int M, int D) {
@@ -108,6 +112,12 @@ void TControl::SetProperty(const QString& name, const TLayoutValue& value) {
 }
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+
+TWinControl::~TWinControl() {
+    // Children still here are destroyed with the widget after this list is gone.
+    for (TControl* child : controls_)
+        child->parent_ = nullptr;
+}
 
 void TWinControl::Repaint() {
     if (isVisible())

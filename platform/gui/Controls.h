@@ -34,6 +34,9 @@ class TControl : public QWidget, public TComponent {
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool on);
 
+    friend class TWinControl;
+
+  public:
     // Resolution scaling of the layout: every edge moves to MulDiv(edge, M, D), so edges that meet
     // go on meeting. Windowed controls scale their children too.
     virtual void ScaleBy(int M, int D);
@@ -52,6 +55,7 @@ class TWinControl : public TControl {
     SD_COMPONENT_CLASS(TWinControl)
   public:
     explicit TWinControl(TComponent* AOwner);
+    ~TWinControl() override;
 
     int ControlCount() const { return static_cast<int>(controls_.size()); }
     TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }

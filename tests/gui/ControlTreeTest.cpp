@@ -1,0 +1,50 @@
+// Controls placed in windowed parents: taking the tree apart in any order, and the Tab key
+// following TabStop set from code on controls whose focus sits on an inner widget.
+#include "gui/ComCtrls.h"
+#include "gui/Forms.h"
+#include "gui/StdCtrls.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+TEST(ControlTree, AParentDeletedBeforeItsChildrenTakesThemWithoutTouchingFreedMemory) {
+    auto* sheet = new TTabSheet(nullptr);
+    auto* label = new TLabel(nullptr);
+    auto* bar = new TTrackBar(nullptr);
+    sheet->InsertChild(label);
+    sheet->InsertChild(bar);
+    ASSERT_EQ(sheet->ControlCount(), 2);
+    delete sheet; // the widgets go with their parent; the sanitizer build catches stale access
+}
+
+TEST(ControlTree, AChildDeletedFirstLeavesItsParentsList) {
+    auto sheet = std::make_unique<TTabSheet>(nullptr);
+    auto* label = new TLabel(nullptr);
+    sheet->InsertChild(label);
+    delete label;
+    EXPECT_EQ(sheet->ControlCount(), 0);
+}
+
+TEST(ControlTree, TabStopSetInCodeDecidesWhetherTheTabKeyStopsAtATrackBar) {
+    TForm form(nullptr);
+    auto* first = new TTrackBar(&form);
+    auto* second = new TTrackBar(&form);
+    auto* third = new TTrackBar(&form);
+    for (TTrackBar* bar : {first, second, third})
+        form.InsertChild(bar);
+    second->SetTabStop(false);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    first->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first->hasFocus(); }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(third->hasFocus());
+    EXPECT_FALSE(second->hasFocus());
+}
+
+} // namespace

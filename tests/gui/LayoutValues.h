@@ -1,0 +1,36 @@
+#pragma once
+// Values as the layout reader hands them to components.
+
+#include "gui/Classes.h"
+
+namespace layout_values {
+
+inline TLayoutValue Int(int value) {
+    TLayoutValue v;
+    v.kind = TLayoutValue::Kind::Integer;
+    v.integer = value;
+    return v;
+}
+
+inline TLayoutValue Str(const QString& text) {
+    TLayoutValue v;
+    v.kind = TLayoutValue::Kind::String;
+    v.text = text;
+    return v;
+}
+
+inline TLayoutValue Ident(const QString& text) {
+    TLayoutValue v;
+    v.kind = TLayoutValue::Kind::Ident;
+    v.text = text;
+    return v;
+}
+
+inline TLayoutValue Bool(bool on) {
+    TLayoutValue v;
+    v.kind = TLayoutValue::Kind::Boolean;
+    v.boolean = on;
+    return v;
+}
+
+} // namespace layout_values
