@@ -3,6 +3,7 @@
 // instead of shown.
 
 #include "Unit1.h"
+#include "support/QStringPrinter.h"
 
 #include <QApplication>
 #include <QString>

@@ -16,6 +16,10 @@ struct Pair {
     int barIndex; // which bar the label's price feeds: "Qd" 0, "Qs" 1
 };
 
+void PrintTo(const Pair& pair, std::ostream* os) {
+    *os << pair.name;
+}
+
 class TrackBarInput : public FormFixture, public ::testing::WithParamInterface<Pair> {
   protected:
     void SetUp() override {

@@ -1,6 +1,6 @@
 #include "rtl/SysUtils.h"
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "rtl/Exceptions.h"
 
 #include <QLocale>
