@@ -1,0 +1,272 @@
+#include "chart/ChartSeries.h"
+
+#include "chart/ChartProperties.h"
+#include "rtl/Exceptions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+void ThrowListIndexError(int index) {
+    throw Exception(QStringLiteral("List index out of bounds (%1)").arg(index));
+}
+
+double TChartValueList::operator[](int index) const {
+    if (index < 0 || index >= Count())
+        ThrowListIndexError(index);
+    return values_[static_cast<std::size_t>(index)];
+}
+
+std::optional<TValueRange> TChartValueList::FiniteRange() const {
+    std::optional<TValueRange> range;
+    for (const double v : values_) {
+        if (!std::isfinite(v))
+            continue;
+        if (!range)
+            range = TValueRange{v, v};
+        else {
+            range->min = std::min(range->min, v);
+            range->max = std::max(range->max, v);
+        }
+    }
+    return range;
+}
+
+TChartSeries::TChartSeries(TComponent* AOwner) : TComponent(AOwner) {}
+
+TChartSeries::~TChartSeries() {
+    if (chart_ != nullptr)
+        chart_->RemoveSeries(this);
+}
+
+void TChartSeries::Changed() {
+    if (chart_ != nullptr)
+        chart_->SeriesChanged(this);
+}
+
+void TChartSeries::SetTitle(const QString& title) {
+    if (title == title_)
+        return;
+    title_ = title;
+    Changed();
+}
+
+void TChartSeries::SetActive(bool active) {
+    if (active == active_)
+        return;
+    active_ = active;
+    Changed();
+}
+
+void TChartSeries::SetSeriesColor(TColor color) {
+    color_ = color;
+    colorStored_ = true;
+    Changed();
+}
+
+void TChartSeries::AssignAutomaticColor(TColor color) {
+    color_ = color;
+    colorStored_ = false;
+    Changed();
+}
+
+void TChartSeries::SetMarks(const TSeriesMarks& marks) {
+    marks_ = marks;
+    Changed();
+}
+
+void TChartSeries::CheckIndex(int index) const {
+    if (index < 0 || index >= Count())
+        ThrowListIndexError(index);
+}
+
+const QString& TChartSeries::Label(int index) const {
+    CheckIndex(index);
+    return labels_[static_cast<std::size_t>(index)];
+}
+
+bool TChartSeries::HasOwnColor(int index) const {
+    CheckIndex(index);
+    return colors_[static_cast<std::size_t>(index)] != clAutomaticSeriesColor;
+}
+
+TColor TChartSeries::ValueColor(int index) const {
+    return HasOwnColor(index) ? colors_[static_cast<std::size_t>(index)] : color_;
+}
+
+int TChartSeries::InsertionIndex(double x) const {
+    const std::vector<double>& xs = xValues_.values_;
+    // Behind every point that sorts no later, so that equal x values keep their order of arrival.
+    switch (xValues_.Order()) {
+    case TChartListOrder::loAscending:
+        return static_cast<int>(std::upper_bound(xs.begin(), xs.end(), x) - xs.begin());
+    case TChartListOrder::loDescending:
+        return static_cast<int>(std::upper_bound(xs.begin(), xs.end(), x, std::greater<>()) -
+                                xs.begin());
+    case TChartListOrder::loNone:
+        break;
+    }
+    return Count();
+}
+
+int TChartSeries::AddXY(double AXValue, double AYValue, const QString& ALabel, TColor AColor) {
+    const int index = InsertionIndex(AXValue);
+    const auto at = static_cast<std::ptrdiff_t>(index);
+    xValues_.values_.insert(xValues_.values_.begin() + at, AXValue);
+    yValues_.values_.insert(yValues_.values_.begin() + at, AYValue);
+    labels_.insert(labels_.begin() + at, ALabel);
+    colors_.insert(colors_.begin() + at, AColor);
+    if (!ALabel.isEmpty())
+        ++labelledCount_;
+    if (AColor != clAutomaticSeriesColor)
+        ++ownColorCount_;
+    Changed();
+    return index;
+}
+
+int TChartSeries::Add(double AValue, const QString& ALabel, TColor AColor) {
+    return AddXY(static_cast<double>(Count()), AValue, ALabel, AColor);
+}
+
+void TChartSeries::Clear() {
+    xValues_.values_.clear();
+    yValues_.values_.clear();
+    labels_.clear();
+    colors_.clear();
+    labelledCount_ = 0;
+    ownColorCount_ = 0;
+    Changed();
+}
+
+namespace {
+
+TChartListOrder LayoutOrder(const QString& property, const TLayoutValue& value) {
+    const QString& ident = value.AsIdent(property);
+    if (ident == QLatin1String("loNone"))
+        return TChartListOrder::loNone;
+    if (ident == QLatin1String("loAscending"))
+        return TChartListOrder::loAscending;
+    if (ident == QLatin1String("loDescending"))
+        return TChartListOrder::loDescending;
+    ThrowInvalidValue(property, ident);
+}
+
+} // namespace
+
+namespace {
+
+// The marks' properties; false for a name that is not one of them.
+bool ReadMarksProperty(TSeriesMarks& marks, const QString& name, const TLayoutValue& value) {
+    if (name == QLatin1String("Marks.Visible"))
+        marks.visible = value.AsBool(name);
+    else if (name == QLatin1String("Marks.Arrow.Visible"))
+        marks.arrowVisible = value.AsBool(name);
+    else if (name == QLatin1String("Marks.ArrowLength"))
+        marks.arrowLength = value.AsInt(name);
+    else if (name == QLatin1String("Marks.Color"))
+        marks.color = LayoutColor(name, value);
+    else if (name == QLatin1String("Marks.Callout.Brush.Color"))
+        marks.calloutBrushColor = LayoutColor(name, value);
+    else if (name == QLatin1String("Marks.Callout.Arrow.Visible"))
+        marks.calloutArrowVisible = value.AsBool(name);
+    else if (name == QLatin1String("Marks.Emboss.Color"))
+        marks.embossColor = LayoutColor(name, value);
+    else if (name == QLatin1String("Marks.Shadow.Color"))
+        marks.shadowColor = LayoutColor(name, value);
+    else
+        return false;
+    return true;
+}
+
+bool ReadPointerProperty(TSeriesPointer& pointer, const QString& name, const TLayoutValue& value) {
+    if (name == QLatin1String("Pointer.Visible"))
+        pointer.visible = value.AsBool(name);
+    else if (name == QLatin1String("Pointer.InflateMargins"))
+        pointer.inflateMargins = value.AsBool(name);
+    else if (name == QLatin1String("Pointer.Style"))
+        pointer.style = value.AsIdent(name);
+    else if (name == QLatin1String("Pointer.Brush.Gradient.EndColor"))
+        pointer.brushGradientEndColor = LayoutColor(name, value);
+    else if (name == QLatin1String("Pointer.Gradient.EndColor"))
+        pointer.gradientEndColor = LayoutColor(name, value);
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
+void TChartSeries::SetProperty(const QString& name, const TLayoutValue& value) {
+    TSeriesMarks marks = marks_;
+    TSeriesPointer pointer = pointer_;
+    if (ReadMarksProperty(marks, name, value))
+        SetMarks(marks);
+    else if (ReadPointerProperty(pointer, name, value))
+        SetPointer(pointer);
+    else if (name == QLatin1String("LinePen.Color"))
+        SetLinePenColor(LayoutColor(name, value));
+    else if (name == QLatin1String("XValues.Name"))
+        xValues_.SetName(value.AsString(name));
+    else if (name == QLatin1String("XValues.Order"))
+        xValues_.SetOrder(LayoutOrder(name, value));
+    else if (name == QLatin1String("YValues.Name"))
+        yValues_.SetName(value.AsString(name));
+    else if (name == QLatin1String("YValues.Order"))
+        yValues_.SetOrder(LayoutOrder(name, value));
+    else if (name == QLatin1String("Title"))
+        SetTitle(value.AsString(name));
+    else if (name == QLatin1String("Active"))
+        SetActive(value.AsBool(name));
+    else if (name == QLatin1String("SeriesColor"))
+        SetSeriesColor(LayoutColor(name, value));
+    else
+        TComponent::SetProperty(name, value);
+}
+
+void TBarSeries::SetBarWidthPercent(int percent) {
+    barWidthPercent_ = std::clamp(percent, 1, 100);
+    Changed();
+}
+
+void TBarSeries::SetYOrigin(double origin) {
+    yOrigin_ = origin;
+    Changed();
+}
+
+void TBarSeries::SetUseYOrigin(bool use) {
+    useYOrigin_ = use;
+    Changed();
+}
+
+void TBarSeries::SetProperty(const QString& name, const TLayoutValue& value) {
+    if (name == QLatin1String("BarWidthPercent"))
+        SetBarWidthPercent(value.AsInt(name));
+    else if (name == QLatin1String("YOrigin"))
+        SetYOrigin(value.AsFloat(name));
+    else if (name == QLatin1String("UseYOrigin"))
+        SetUseYOrigin(value.AsBool(name));
+    else
+        TChartSeries::SetProperty(name, value);
+}
+
+TChartSeries* TChartSeriesList::Items(int index) const {
+    if (index < 0 || index >= Count())
+        ThrowListIndexError(index);
+    return items_[static_cast<std::size_t>(index)];
+}
+
+int TChartSeriesList::IndexOf(const TChartSeries* series) const {
+    const auto found = std::find(items_.begin(), items_.end(), series);
+    return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+}
+
+bool TChartSeriesList::Add(TChartSeries* series) {
+    if (series == nullptr || IndexOf(series) >= 0)
+        return false;
+    items_.push_back(series);
+    return true;
+}
+
+void TChartSeriesList::Remove(TChartSeries* series) {
+    items_.erase(std::remove(items_.begin(), items_.end(), series), items_.end());
+}

@@ -1,0 +1,231 @@
+// Points, titles and colours of a series, both kinds, alone and after joining a chart.
+#include "chart/Chart.h"
+
+#include "ChartFixtures.h"
+#include "rtl/Exceptions.h"
+#include "support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace chart_test;
+
+struct SeriesCase {
+    const char* name;
+    TSeriesKind kind;
+    bool inChart;
+};
+
+class SeriesModel : public testing::TestWithParam<SeriesCase> {
+  protected:
+    void SetUp() override {
+        if (GetParam().kind == TSeriesKind::Line)
+            series = new TLineSeries(&owner);
+        else
+            series = new TBarSeries(&owner);
+        if (GetParam().inChart) {
+            chart = new TChart(&owner);
+            chart->InsertChild(series);
+        }
+    }
+
+    std::vector<double> Xs() const { return series->XValues().Values(); }
+    std::vector<double> Ys() const { return series->YValues().Values(); }
+    std::vector<QString> Labels() const {
+        std::vector<QString> labels;
+        for (int i = 0; i < series->Count(); ++i)
+            labels.push_back(series->Label(i));
+        return labels;
+    }
+
+    TComponent owner{nullptr};
+    TChart* chart = nullptr;
+    TChartSeries* series = nullptr;
+};
+
+TEST_P(SeriesModel, StartsEmptyUntitledAscendingWithMandatoryY) {
+    EXPECT_EQ(series->Count(), 0);
+    EXPECT_TRUE(series->Title().isEmpty());
+    EXPECT_TRUE(series->YMandatory());
+    EXPECT_EQ(series->XValues().Order(), TChartListOrder::loAscending);
+    EXPECT_EQ(series->Kind(), GetParam().kind);
+    EXPECT_FALSE(series->Marks().visible);
+    EXPECT_FALSE(series->Pointer().visible);
+    EXPECT_FALSE(series->ColorEachPoint());
+}
+
+TEST_P(SeriesModel, AscendingAddXYAppendsGrowingXAndReturnsIndex) {
+    EXPECT_EQ(series->AddXY(0, 1600), 0);
+    EXPECT_EQ(series->AddXY(1, 1700), 1);
+    EXPECT_EQ(series->AddXY(2, 1800), 2);
+    EXPECT_EQ(Xs(), (std::vector<double>{0, 1, 2}));
+    EXPECT_EQ(Ys(), (std::vector<double>{1600, 1700, 1800}));
+}
+
+TEST_P(SeriesModel, AscendingAddXYPutsPointBehindEqualX) {
+    series->AddXY(1, 10, QStringLiteral("a"));
+    series->AddXY(3, 30, QStringLiteral("b"));
+    EXPECT_EQ(series->AddXY(1, 11, QStringLiteral("c")), 1);
+    EXPECT_EQ(series->AddXY(0, 5, QStringLiteral("d")), 0);
+    EXPECT_EQ(Xs(), (std::vector<double>{0, 1, 1, 3}));
+    EXPECT_EQ(Ys(), (std::vector<double>{5, 10, 11, 30}));
+    EXPECT_EQ(Labels(), (std::vector<QString>{"d", "a", "c", "b"}));
+}
+
+TEST_P(SeriesModel, UnorderedAddXYAppends) {
+    series->XValues().SetOrder(TChartListOrder::loNone);
+    series->AddXY(5, 50);
+    EXPECT_EQ(series->AddXY(1, 10), 1);
+    EXPECT_EQ(Xs(), (std::vector<double>{5, 1}));
+}
+
+TEST_P(SeriesModel, DescendingAddXYKeepsFallingXWithEqualXInArrivalOrder) {
+    series->XValues().SetOrder(TChartListOrder::loDescending);
+    series->AddXY(1, 10, QStringLiteral("a"));
+    series->AddXY(5, 50, QStringLiteral("b"));
+    series->AddXY(1, 11, QStringLiteral("c"));
+    EXPECT_EQ(Xs(), (std::vector<double>{5, 1, 1}));
+    EXPECT_EQ(Labels(), (std::vector<QString>{"b", "a", "c"}));
+}
+
+TEST_P(SeriesModel, AddTakesCountAsX) {
+    series->Add(4750, QStringLiteral("Qd"));
+    series->Add(1600, QStringLiteral("Qs"));
+    EXPECT_EQ(Xs(), (std::vector<double>{0, 1}));
+    EXPECT_EQ(Ys(), (std::vector<double>{4750, 1600}));
+    EXPECT_EQ(Labels(), (std::vector<QString>{"Qd", "Qs"}));
+}
+
+TEST_P(SeriesModel, AddSortsItsXLikeAddXY) {
+    series->AddXY(10, 1);
+    // Count is 1, so the point goes to x 1, in front of x 10.
+    EXPECT_EQ(series->Add(2), 0);
+    EXPECT_EQ(Xs(), (std::vector<double>{1, 10}));
+}
+
+TEST_P(SeriesModel, ClearDropsPointsLabelsAndColours) {
+    series->Add(4750, QStringLiteral("Qd"), RGBColor(1, 2, 3));
+    series->Add(1600, QStringLiteral("Qs"));
+    series->Clear();
+    EXPECT_EQ(series->Count(), 0);
+    EXPECT_EQ(series->XValues().Count(), 0);
+    EXPECT_EQ(series->YValues().Count(), 0);
+    EXPECT_FALSE(series->HasLabels());
+    EXPECT_FALSE(series->HasOwnColors());
+    series->Add(7);
+    EXPECT_EQ(Xs(), (std::vector<double>{0}));
+    EXPECT_TRUE(series->Label(0).isEmpty());
+    EXPECT_FALSE(series->HasOwnColor(0));
+}
+
+TEST_P(SeriesModel, ClearOnEmptyStaysEmpty) {
+    series->Clear();
+    series->Clear();
+    EXPECT_EQ(series->Count(), 0);
+}
+
+TEST_P(SeriesModel, AutomaticColourFollowsSeriesOwnColourStays) {
+    series->Add(1, QString(), clAutomaticSeriesColor);
+    series->Add(2, QString(), RGBColor(10, 20, 30));
+    series->SetSeriesColor(RGBColor(200, 0, 0));
+    EXPECT_FALSE(series->HasOwnColor(0));
+    EXPECT_EQ(series->ValueColor(0), RGBColor(200, 0, 0));
+    EXPECT_TRUE(series->HasOwnColor(1));
+    EXPECT_EQ(series->ValueColor(1), RGBColor(10, 20, 30));
+    EXPECT_TRUE(series->HasOwnColors());
+}
+
+TEST_P(SeriesModel, TitleReadsBack) {
+    series->SetTitle(QStringLiteral("Qs"));
+    EXPECT_EQ(series->Title(), QStringLiteral("Qs"));
+    series->SetTitle(kTitle);
+    EXPECT_EQ(series->Title(), kTitle);
+}
+
+TEST_P(SeriesModel, LabelsCountOnlyNonEmpty) {
+    series->Add(1);
+    EXPECT_FALSE(series->HasLabels());
+    series->Add(2, QStringLiteral("Qs"));
+    EXPECT_TRUE(series->HasLabels());
+}
+
+TEST_P(SeriesModel, IndexOutsideThePointsThrows) {
+    series->Add(1);
+    try {
+        (void)series->XValues()[1];
+        FAIL() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("List index out of bounds (1)"));
+    }
+    EXPECT_THROW((void)series->YValues()[-1], Exception);
+    EXPECT_THROW((void)series->Label(1), Exception);
+    EXPECT_THROW((void)series->ValueColor(5), Exception);
+}
+
+TEST_P(SeriesModel, ValueListsKeepNamesAndOrderFromLayout) {
+    series->SetProperty(QStringLiteral("XValues.Name"), Str("X"));
+    series->SetProperty(QStringLiteral("XValues.Order"), Ident("loNone"));
+    series->SetProperty(QStringLiteral("YValues.Name"), Str("Bar"));
+    series->SetProperty(QStringLiteral("YValues.Order"), Ident("loNone"));
+    EXPECT_EQ(series->XValues().Name(), QStringLiteral("X"));
+    EXPECT_EQ(series->XValues().Order(), TChartListOrder::loNone);
+    EXPECT_EQ(series->YValues().Name(), QStringLiteral("Bar"));
+}
+
+TEST_P(SeriesModel, LayoutPropertiesAreKept) {
+    series->SetProperty(QStringLiteral("Marks.Visible"), Bool(true));
+    series->SetProperty(QStringLiteral("Marks.Arrow.Visible"), Bool(false));
+    series->SetProperty(QStringLiteral("Marks.Callout.Brush.Color"), Ident("clWhite"));
+    series->SetProperty(QStringLiteral("Marks.Emboss.Color"), Int(8487297));
+    series->SetProperty(QStringLiteral("LinePen.Color"), Int(10708548));
+    series->SetProperty(QStringLiteral("Pointer.Visible"), Bool(true));
+    series->SetProperty(QStringLiteral("Pointer.Style"), Ident("psCircle"));
+    EXPECT_TRUE(series->Marks().visible);
+    EXPECT_FALSE(series->Marks().arrowVisible);
+    EXPECT_EQ(series->Marks().calloutBrushColor, clWhite);
+    EXPECT_EQ(series->Marks().embossColor, RGBColor(129, 129, 129));
+    EXPECT_EQ(series->LinePenColor(), kBlue);
+    EXPECT_TRUE(series->Pointer().visible);
+    EXPECT_EQ(series->Pointer().style, QStringLiteral("psCircle"));
+}
+
+TEST_P(SeriesModel, UnknownPropertyOrValueIsAReadError) {
+    EXPECT_THROW(series->SetProperty(QStringLiteral("Marks.Bogus"), Bool(true)), EReadError);
+    EXPECT_THROW(series->SetProperty(QStringLiteral("XValues.Order"), Ident("loSideways")),
+                 EReadError);
+    EXPECT_THROW(series->SetProperty(QStringLiteral("Marks.Visible"), Int(1)), EReadError);
+    EXPECT_THROW(series->SetProperty(QStringLiteral("LinePen.Color"), Ident("clNoSuch")),
+                 EReadError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, SeriesModel,
+                         testing::Values(SeriesCase{"LineAlone", TSeriesKind::Line, false},
+                                         SeriesCase{"LineInChart", TSeriesKind::Line, true},
+                                         SeriesCase{"BarAlone", TSeriesKind::Bar, false},
+                                         SeriesCase{"BarInChart", TSeriesKind::Bar, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BarSeries, RisesFromZeroAtSeventyPercentByDefault) {
+    TBarSeries bars(nullptr);
+    EXPECT_EQ(bars.BarWidthPercent(), 70);
+    EXPECT_EQ(bars.YOrigin(), 0.0);
+    EXPECT_TRUE(bars.UseYOrigin());
+    EXPECT_EQ(bars.Marks().arrowLength, 20);
+    EXPECT_EQ(bars.Marks().color, clInfoBk);
+}
+
+TEST(ValueList, FiniteRangeSkipsNaNAndInfinity) {
+    TLineSeries series(nullptr);
+    EXPECT_FALSE(series.YValues().FiniteRange().has_value());
+    series.Add(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_FALSE(series.YValues().FiniteRange().has_value());
+    series.Add(3);
+    series.Add(-std::numeric_limits<double>::infinity());
+    series.Add(-2);
+    EXPECT_EQ(series.YValues().FiniteRange(), (TValueRange{-2, 3}));
+}
+
+} // namespace

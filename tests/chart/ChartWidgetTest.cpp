@@ -1,0 +1,177 @@
+// The chart control: its series list, the properties the form layout gives it, and redrawing.
+#include "chart/Chart.h"
+
+#include "ChartFixtures.h"
+#include "rtl/Exceptions.h"
+#include "support/QStringPrinter.h"
+
+#include <QTest>
+#include <array>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace chart_test;
+
+// Counts what the chart is told and what it paints.
+class SpyChart : public TChart {
+  public:
+    using TChart::TChart;
+    int changes = 0;
+    int paints = 0;
+
+  protected:
+    void SeriesChanged(TChartSeries* series) override {
+        ++changes;
+        TChart::SeriesChanged(series);
+    }
+    void paintEvent(QPaintEvent* event) override {
+        ++paints;
+        TChart::paintEvent(event);
+    }
+};
+
+class ChartWidget : public testing::Test {
+  protected:
+    TComponent owner{nullptr};
+};
+
+TEST_F(ChartWidget, SeriesListKeepsJoinOrderAndHoldsEachOnce) {
+    TChart* chart = NewLineChart(&owner);
+    ASSERT_EQ(chart->SeriesList().Count(), 2);
+    auto* first = chart->SeriesList()[0];
+    auto* second = chart->SeriesList().Items(1);
+    EXPECT_NE(first, second);
+    chart->InsertChild(first);
+    chart->AddSeries(second);
+    EXPECT_EQ(chart->SeriesList().Count(), 2);
+    EXPECT_EQ(chart->SeriesList().IndexOf(first), 0);
+    EXPECT_EQ(chart->SeriesList().IndexOf(second), 1);
+    EXPECT_EQ(first->ParentChart(), chart);
+}
+
+TEST_F(ChartWidget, SeriesIndexOutsideTheListThrows) {
+    TChart* chart = NewBarChart(&owner);
+    try {
+        (void)chart->SeriesList()[1];
+        FAIL() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("List index out of bounds (1)"));
+    }
+    EXPECT_THROW((void)chart->SeriesList().Items(-1), Exception);
+}
+
+TEST_F(ChartWidget, TakesEveryPropertyTheLayoutWrites) {
+    TChart* lines = nullptr;
+    TChart* bars = nullptr;
+    ASSERT_NO_THROW(lines = NewLineChart(&owner));
+    ASSERT_NO_THROW(bars = NewBarChart(&owner));
+    EXPECT_EQ(lines->TitleText(), QStringList{kTitle});
+    EXPECT_FALSE(lines->View3D());
+    EXPECT_EQ(lines->PrintMargins(), (std::array<int, 4>{15, 22, 15, 22}));
+    EXPECT_EQ(bars->PrintMargins(), (std::array<int, 4>{15, 15, 15, 15}));
+    EXPECT_EQ(lines->ColorPaletteIndex(), 13);
+    EXPECT_EQ(lines->geometry(), QRect(3, 0, kImageWidth, kImageHeight));
+    EXPECT_TRUE(bars->SeriesList()[0]->Marks().visible);
+    EXPECT_FALSE(lines->SeriesList()[1]->Marks().visible);
+}
+
+TEST_F(ChartWidget, DefaultsBeforeTheLayout) {
+    TChart chart(nullptr);
+    EXPECT_TRUE(chart.View3D());
+    EXPECT_EQ(chart.Color(), clBtnFace);
+    EXPECT_EQ(chart.BackWallColor(), RGBColor(192, 192, 192));
+    EXPECT_TRUE(chart.TitleText().isEmpty());
+    EXPECT_EQ(chart.SeriesList().Count(), 0);
+}
+
+TEST_F(ChartWidget, NeverTakesTheFocus) {
+    TChart chart(nullptr);
+    EXPECT_FALSE(chart.TabStop());
+    EXPECT_EQ(chart.focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(ChartWidget, RejectsWhatItDoesNotKnow) {
+    TChart chart(nullptr);
+    EXPECT_THROW(chart.SetProperty(QStringLiteral("Legend.Bogus"), Bool(true)), EReadError);
+    EXPECT_THROW(chart.SetProperty(QStringLiteral("ColorPaletteIndex"), Int(99)), EReadError);
+    EXPECT_EQ(chart.ColorPaletteIndex(), DefaultColorPaletteIndex);
+    EXPECT_THROW(chart.SetProperty(QStringLiteral("PrintMargins"), List({"1", "2"})), EReadError);
+    EXPECT_THROW(chart.SetColorPaletteIndex(-1), Exception);
+}
+
+TEST_F(ChartWidget, EveryChangeOfASeriesReachesItsChart) {
+    auto* chart = new SpyChart(&owner);
+    auto* series = new TLineSeries(&owner);
+    chart->AddSeries(series);
+    int before = chart->changes;
+    series->SetTitle(QStringLiteral("Qs"));
+    EXPECT_EQ(chart->changes, before + 1);
+    series->AddXY(0, 1600);
+    series->Add(1700);
+    EXPECT_EQ(chart->changes, before + 3);
+    series->Clear();
+    EXPECT_EQ(chart->changes, before + 4);
+}
+
+TEST_F(ChartWidget, SameTitleAgainChangesNothing) {
+    auto* chart = new SpyChart(&owner);
+    auto* series = new TLineSeries(&owner);
+    chart->AddSeries(series);
+    series->SetTitle(QStringLiteral("Qs"));
+    const int before = chart->changes;
+    series->SetTitle(QStringLiteral("Qs"));
+    EXPECT_EQ(chart->changes, before);
+}
+
+TEST_F(ChartWidget, ChangesRedrawWhenTheEventLoopRuns) {
+    auto* chart = new SpyChart(&owner);
+    chart->AddSeries(new TLineSeries(&owner));
+    chart->resize(kImageWidth, kImageHeight);
+    chart->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(chart));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chart->paints > 0; }));
+    const int before = chart->paints;
+    chart->SeriesList()[0]->AddXY(1, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chart->paints > before; }));
+}
+
+TEST_F(ChartWidget, RepaintDrawsAtOnceWhenShown) {
+    auto* chart = new SpyChart(&owner);
+    chart->resize(kImageWidth, kImageHeight);
+    chart->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(chart));
+    const int before = chart->paints;
+    chart->Repaint();
+    EXPECT_GT(chart->paints, before); // without waiting for the event loop
+}
+
+TEST_F(ChartWidget, ADestroyedSeriesLeavesTheList) {
+    TChart* chart = NewLineChart(&owner);
+    TChartSeries* second = chart->SeriesList()[1];
+    delete chart->SeriesList()[0];
+    ASSERT_EQ(chart->SeriesList().Count(), 1);
+    EXPECT_EQ(chart->SeriesList()[0], second);
+}
+
+TEST_F(ChartWidget, SeriesOutlivingItsChartStaysUsable) {
+    auto* chart = new TChart(nullptr);
+    TLineSeries series(nullptr);
+    chart->AddSeries(&series);
+    delete chart;
+    EXPECT_EQ(series.ParentChart(), nullptr);
+    series.AddXY(1, 2);
+    EXPECT_EQ(series.Count(), 1);
+}
+
+TEST_F(ChartWidget, ASeriesJoiningAnotherChartLeavesTheFirst) {
+    TChart* first = NewLineChart(&owner);
+    TChart* second = NewBarChart(&owner);
+    TChartSeries* moving = first->SeriesList()[1];
+    second->AddSeries(moving);
+    EXPECT_EQ(first->SeriesList().Count(), 1);
+    EXPECT_EQ(second->SeriesList().IndexOf(moving), 1);
+    EXPECT_EQ(moving->ParentChart(), second);
+}
+
+} // namespace
