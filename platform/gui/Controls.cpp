@@ -63,10 +63,19 @@ void TControl::SetAlign(TAlign align) {
 
 void TControl::SetTabStop(bool on) {
     tabStop_ = on;
-    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    // TabStop is about the Tab key only. A click focuses only the widget that takes the input (the
+    // last of the focus proxies); were this control or a container between it and that widget to
+    // take a click, every click falling through a passive child (a chart, a label, the empty part
+    // of a page) would pull the focus onto it.
+    setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
     // A control whose focus sits on an inner widget has to hand the setting on, or the Tab key
     // would still find (or still miss) the inner widget.
-    if (QWidget* inner = focusProxy())
+    QWidget* inner = focusProxy();
+    while (inner != nullptr && inner->focusProxy() != nullptr) {
+        inner->setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+        inner = inner->focusProxy();
+    }
+    if (inner != nullptr)
         inner->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
 }
 

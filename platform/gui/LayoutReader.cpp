@@ -48,11 +48,32 @@ class LayoutReader {
         return value.toString();
     }
 
+    // A text that is not well-formed XML is reported as such: whatever else went wrong follows
+    // from it.
     [[noreturn]] void Fail(const QString& what) {
         throw EReadError(QStringLiteral("Error reading the layout of %1 (line %2): %3")
                              .arg(table_.ClassName())
                              .arg(xml_.lineNumber())
-                             .arg(what));
+                             .arg(xml_.hasError() ? xml_.errorString() : what));
+    }
+
+    // Runs one step of building `component` from the layout. A component's own read error knows
+    // neither the layout nor the line, and a value's error not even the component: both are added
+    // here, so that every message says where the fault is.
+    template <class Step> void At(const TComponent& component, const QString& member, Step step) {
+        try {
+            step();
+        } catch (const EReadError& e) {
+            const QString where =
+                member.isEmpty() ? component.Name() : component.Name() + QLatin1Char('.') + member;
+            QString what = e.Message();
+            const QString located = QStringLiteral("Error reading %1: ").arg(where);
+            if (what.startsWith(located))
+                what.remove(0, located.size());
+            if (!what.contains(where))
+                what = where + QStringLiteral(": ") + what;
+            Fail(what);
+        }
     }
 
     // The values, events and children of one object, in the order written.
@@ -68,10 +89,13 @@ class LayoutReader {
                 if (method == nullptr)
                     Fail(QStringLiteral("%1.%2: %3 is not a handler of %4")
                              .arg(component.Name(), property, handler, table_.ClassName()));
-                component.SetEvent(property, method->bind(&form_));
+                At(component, property,
+                   [&] { component.SetEvent(property, method->bind(&form_)); });
             } else {
                 const QString property = Attribute("name");
-                component.SetProperty(property, ReadValue(element, property));
+                const QString where = component.Name() + QLatin1Char('.') + property;
+                const TLayoutValue value = ReadValue(element, where);
+                At(component, property, [&] { component.SetProperty(property, value); });
             }
         }
     }
@@ -79,6 +103,10 @@ class LayoutReader {
     void ReadChild(TComponent& parent) {
         const QString className = Attribute("class");
         const QString name = Attribute("name");
+        // Names are how fields and the page control's ActivePage find components: a second
+        // component of a name would leave the first one unreachable.
+        if (form_.FindComponent(name) != nullptr)
+            Fail(QStringLiteral("a component named %1 already exists").arg(name));
         const TPublishedTable::FieldEntry* type = table_.FindClass(className);
         if (type == nullptr)
             Fail(QStringLiteral("class %1 not found").arg(className));
@@ -88,10 +116,11 @@ class LayoutReader {
         if (const TPublishedTable::FieldEntry* field = table_.FindField(name);
             field != nullptr && !field->bind(&form_, child))
             Fail(QStringLiteral("field %1 is not a %2").arg(name, className));
-        parent.InsertChild(child);
+        At(parent, QString(), [&] { parent.InsertChild(child); });
         ReadBody(*child);
     }
 
+    // `property` is written component.property in the messages.
     TLayoutValue ReadValue(const QString& element, const QString& property) {
         TLayoutValue value;
         if (element == QLatin1String("int")) {
@@ -130,7 +159,7 @@ class LayoutReader {
                 value.items.append(xml_.readElementText());
             }
         } else {
-            Fail(QStringLiteral("unknown kind of value <%1>").arg(element));
+            Fail(QStringLiteral("%1: unknown kind of value <%2>").arg(property, element));
         }
         return value;
     }
@@ -150,6 +179,9 @@ void TForm::ReadLayout(const TPublishedTable& table, const TScreenMetrics& scree
     QXmlStreamReader xml(&file);
     LayoutReader reader(*this, table, xml);
     reader.ReadRoot();
+    // Nothing may follow the form's object but comments and white space.
+    while (!xml.atEnd())
+        xml.readNext();
     if (xml.hasError())
         throw EReadError(QStringLiteral("Error reading the layout of %1 (line %2): %3")
                              .arg(table.ClassName())

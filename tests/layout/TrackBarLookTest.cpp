@@ -1,0 +1,101 @@
+// How the layout's track bars look: a range of 0 to 10 with a tick mark below the channel for every
+// price, a thumb 20 pixels across the channel, and no tooltip.
+#include "LayoutForm.h"
+
+#include <QHelpEvent>
+#include <QImage>
+#include <QPainter>
+#include <QSlider>
+#include <QToolTip>
+
+namespace {
+
+// The columns in rows [top, bottom) of `image` that hold a pixel darker than `level`, merged into
+// runs: one [left, right] pair per run.
+std::vector<std::pair<int, int>> DarkColumns(const QImage& image, int top, int bottom, int level) {
+    std::vector<std::pair<int, int>> runs;
+    for (int x = 0; x < image.width(); ++x) {
+        bool dark = false;
+        for (int y = std::max(0, top); y < std::min(bottom, image.height()) && !dark; ++y)
+            dark = qGray(image.pixel(x, y)) < level;
+        if (!dark)
+            continue;
+        if (!runs.empty() && runs.back().second == x - 1)
+            runs.back().second = x;
+        else
+            runs.emplace_back(x, x);
+    }
+    return runs;
+}
+
+class TrackBarLook : public layout_form::DesignFormTest,
+                     public ::testing::WithParamInterface<const char*> {
+  protected:
+    void SetUp() override {
+        DesignFormTest::SetUp();
+        layout_form::ShowActive(form.get());
+        bar = dynamic_cast<TTrackBar*>(form->FindComponent(QLatin1String(GetParam())));
+        ASSERT_NE(bar, nullptr);
+    }
+
+    QImage Picture() const {
+        QImage image(bar->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        bar->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        return image;
+    }
+
+    TTrackBar* bar = nullptr;
+};
+
+TEST_P(TrackBarLook, RangesOverTheElevenPricesFromZero) {
+    EXPECT_EQ(bar->Min(), 0);
+    EXPECT_EQ(bar->Max(), 10);
+    EXPECT_EQ(bar->Position(), 0);
+    EXPECT_EQ(bar->LineSize(), 1);
+    EXPECT_EQ(bar->PageSize(), 2);
+    EXPECT_EQ(bar->Frequency(), 1);
+    EXPECT_EQ(bar->TickMarks(), TTickMark::tmBottomRight);
+    EXPECT_EQ(bar->TickStyle(), TTickStyle::tsAuto);
+}
+
+TEST_P(TrackBarLook, TheThumbIsTwentyPixelsAcrossTheChannel) {
+    EXPECT_EQ(bar->ThumbLength(), 20);
+    EXPECT_EQ(bar->ThumbRect().height(), 20);
+    EXPECT_TRUE(bar->rect().contains(bar->ThumbRect()));
+}
+
+TEST_P(TrackBarLook, ElevenTickMarksBelowTheChannelOneUnderEachPosition) {
+    const QRect thumb = bar->ThumbRect();
+    const QImage image = Picture();
+    // Below the thumb there is nothing but the tick marks.
+    const auto ticks = DarkColumns(image, thumb.bottom() + 1, image.height(), 220);
+    ASSERT_EQ(ticks.size(), 11u);
+    // Each mark lies under the thumb's middle at its position.
+    for (int position = 0; position <= 10; ++position) {
+        bar->SetPosition(position);
+        const int middle = bar->ThumbRect().center().x();
+        const auto [left, right] = ticks[static_cast<size_t>(position)];
+        EXPECT_LE(left, middle + 1) << position;
+        EXPECT_GE(right, middle - 1) << position;
+    }
+    // None above: the channel's upper side is bare.
+    EXPECT_TRUE(DarkColumns(image, 0, thumb.top(), 220).empty());
+}
+
+TEST_P(TrackBarLook, ShowsNoTooltip) {
+    auto* slider = bar->findChild<QSlider*>();
+    ASSERT_NE(slider, nullptr);
+    EXPECT_TRUE(bar->toolTip().isEmpty());
+    EXPECT_TRUE(slider->toolTip().isEmpty());
+    const QPoint atThumb = bar->ThumbRect().center();
+    QHelpEvent help(QEvent::ToolTip, atThumb, slider->mapToGlobal(atThumb));
+    QApplication::sendEvent(slider, &help);
+    EXPECT_FALSE(QToolTip::isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(LayoutBars, TrackBarLook, ::testing::Values("TrackBar3", "TrackBar4"),
+                         [](const auto& info) { return std::string(info.param); });
+
+} // namespace
