@@ -9,7 +9,7 @@
 
 class TForm1 : public TForm {
     SD_COMPONENT_CLASS(TForm1)
-  public:
+public:
     // Components made by the layout, in its order; the form owns them.
     TPageControl* PageControl1 = nullptr;
     TTabSheet* TabSheet1 = nullptr;

@@ -10,13 +10,13 @@
 #include <utility>
 
 class QuitAtFirstPaint : public QObject {
-  public:
+public:
     QuitAtFirstPaint(QObject* window, std::function<void()> quit)
         : QObject(window), quit_(std::move(quit)) {
         window->installEventFilter(this);
     }
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
@@ -25,6 +25,6 @@ class QuitAtFirstPaint : public QObject {
         return false;
     }
 
-  private:
+private:
     std::function<void()> quit_;
 };

@@ -17,7 +17,7 @@
 class TChart : public TWinControl, public TChartSeriesHost {
     Q_OBJECT
     SD_COMPONENT_CLASS(TChart)
-  public:
+public:
     explicit TChart(TComponent* AOwner);
     ~TChart() override;
 
@@ -52,11 +52,11 @@ class TChart : public TWinControl, public TChartSeriesHost {
     void SetProperty(const QString& name, const TLayoutValue& value) override;
     void InsertChild(TComponent* child) override;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void SeriesChanged(TChartSeries* series) override; // marks the chart for redrawing
 
-  private:
+private:
     TColor FreeSeriesColor(const TChartSeries* series) const;
 
     TChartSeriesList series_;

@@ -27,7 +27,7 @@ QPen CosmeticPen(const QColor& color, Qt::PenStyle style = Qt::SolidLine) {
 
 // Draws texts placed in rectangles by alignment flags, from the cache.
 class TTextPainter {
-  public:
+public:
     TTextPainter(QPainter& painter, TStaticTextCache& cache, const QFont& font)
         : painter_(painter), cache_(cache), font_(font) {}
 
@@ -54,7 +54,7 @@ class TTextPainter {
             Draw(item.rect, item.flags, item.text);
     }
 
-  private:
+private:
     QPainter& painter_;
     TStaticTextCache& cache_;
     const QFont& font_;

@@ -11,10 +11,10 @@
 // Texts laid out once and drawn many times: the same title, numbers and labels come back at
 // every draw, and laying text out costs more than drawing it.
 class TStaticTextCache {
-  public:
+public:
     const QStaticText& Get(const QString& text, const QFont& font);
 
-  private:
+private:
     QFont font_;
     QHash<QString, QStaticText> texts_;
 };

@@ -105,7 +105,7 @@ QPointF PointPixel(const TChartScene& scene, double x, double y) {
 
 // Where the bars of one series go; worked out once per series, then per bar.
 class TBarPlacer {
-  public:
+public:
     TBarPlacer(const TBarSeries& s, const TChartScene& scene)
         : scene_(scene), percent_(s.BarWidthPercent()),
           slot_(BarSlotWidth(s) * std::fabs(scene.bottom.scale.PixelsPerUnit())),
@@ -119,7 +119,7 @@ class TBarPlacer {
     }
     bool Hangs(double y) const { return y < originValue_; }
 
-  private:
+private:
     const TChartScene& scene_;
     int percent_;
     double slot_;

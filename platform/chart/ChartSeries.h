@@ -25,7 +25,7 @@ struct TValueRange {
 
 // The values of one dimension of a series' points, in point order.
 class TChartValueList {
-  public:
+public:
     int Count() const { return static_cast<int>(values_.size()); }
     double operator[](int index) const; // throws Exception when out of bounds
     const std::vector<double>& Values() const { return values_; }
@@ -39,7 +39,7 @@ class TChartValueList {
     // Smallest and largest of the finite values; nothing when there is none.
     std::optional<TValueRange> FiniteRange() const;
 
-  private:
+private:
     friend class TChartSeries;
     std::vector<double> values_;
     QString name_;
@@ -72,17 +72,17 @@ class TChartSeries;
 
 // The chart a series has joined, as the series sees it.
 class TChartSeriesHost {
-  public:
+public:
     virtual void SeriesChanged(TChartSeries* series) = 0; // marks the chart for redrawing
     virtual void RemoveSeries(TChartSeries* series) = 0;
 
-  protected:
+protected:
     ~TChartSeriesHost() = default;
 };
 
 class TChartSeries : public TComponent {
     SD_COMPONENT_CLASS(TChartSeries)
-  public:
+public:
     explicit TChartSeries(TComponent* AOwner);
     ~TChartSeries() override;
 
@@ -129,10 +129,10 @@ class TChartSeries : public TComponent {
 
     void SetProperty(const QString& name, const TLayoutValue& value) override;
 
-  protected:
+protected:
     void Changed(); // the chart redraws when next painted
 
-  private:
+private:
     friend class TChart; // joins the series and gives it its palette colour
     void AssignAutomaticColor(TColor color);
     void CheckIndex(int index) const;
@@ -157,14 +157,14 @@ class TChartSeries : public TComponent {
 
 class TLineSeries : public TChartSeries {
     SD_COMPONENT_CLASS(TLineSeries)
-  public:
+public:
     explicit TLineSeries(TComponent* AOwner) : TChartSeries(AOwner) {}
     TSeriesKind Kind() const override { return TSeriesKind::Line; }
 };
 
 class TBarSeries : public TChartSeries {
     SD_COMPONENT_CLASS(TBarSeries)
-  public:
+public:
     explicit TBarSeries(TComponent* AOwner) : TChartSeries(AOwner) {}
     TSeriesKind Kind() const override { return TSeriesKind::Bar; }
 
@@ -178,7 +178,7 @@ class TBarSeries : public TChartSeries {
 
     void SetProperty(const QString& name, const TLayoutValue& value) override;
 
-  private:
+private:
     int barWidthPercent_ = 70;
     double yOrigin_ = 0.0;
     bool useYOrigin_ = true;
@@ -186,7 +186,7 @@ class TBarSeries : public TChartSeries {
 
 // A chart's series in the order they joined it; a series is held once.
 class TChartSeriesList {
-  public:
+public:
     int Count() const { return static_cast<int>(items_.size()); }
     std::size_t size() const { return items_.size(); } // for code that treats it as a range
     TChartSeries* operator[](int index) const { return Items(index); }
@@ -198,7 +198,7 @@ class TChartSeriesList {
     bool Add(TChartSeries* series); // false when already held
     void Remove(TChartSeries* series);
 
-  private:
+private:
     std::vector<TChartSeries*> items_;
 };
 

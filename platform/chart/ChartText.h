@@ -13,7 +13,7 @@ QString ChartValueText(double value, const QLocale& locale);
 // How much room text takes in the font it will be drawn in. Layout asks this instead of a painter
 // so that it can be tested with fixed sizes.
 class TTextMetrics {
-  public:
+public:
     virtual ~TTextMetrics() = default;
     virtual int Width(const QString& text) const = 0;
     virtual int Height() const = 0; // of one line
@@ -22,13 +22,13 @@ class TTextMetrics {
 // Measures with a font, remembering the widths it has measured: a chart measures the same few
 // texts at every draw, and shaping them again would cost more than the rest of the layout.
 class TFontTextMetrics final : public TTextMetrics {
-  public:
+public:
     explicit TFontTextMetrics(const QFont& font) : font_(font), metrics_(font) {}
     const QFont& Font() const { return font_; }
     int Width(const QString& text) const override;
     int Height() const override { return metrics_.height(); }
 
-  private:
+private:
     QFont font_;
     QFontMetrics metrics_;
     mutable QHash<QString, int> widths_;

@@ -9,7 +9,7 @@
 #include <vector>
 
 class TObject {
-  public:
+public:
     TObject() = default;
     TObject(const TObject&) = delete;
     TObject& operator=(const TObject&) = delete;
@@ -23,7 +23,7 @@ using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 // Declares the class name a component answers to; the layout reader resolves classes by it.
 #define SD_COMPONENT_CLASS(Name)                                                                   \
-  public:                                                                                          \
+public:                                                                                            \
     static QString StaticClassName() {                                                             \
         return QStringLiteral(#Name);                                                              \
     }                                                                                              \
@@ -31,7 +31,7 @@ using TNotifyEvent = std::function<void(TObject* Sender)>;
         return StaticClassName();                                                                  \
     }                                                                                              \
                                                                                                    \
-  private:
+private:
 
 // One value read from a form layout, typed as the layout writes it.
 struct TLayoutValue {
@@ -59,7 +59,7 @@ struct TLayoutValue {
 // first).
 class TComponent : public TObject {
     SD_COMPONENT_CLASS(TComponent)
-  public:
+public:
     explicit TComponent(TComponent* AOwner);
     ~TComponent() override;
 
@@ -79,7 +79,7 @@ class TComponent : public TObject {
     virtual void InsertChild(TComponent* child);
     virtual void Loaded() {} // the whole layout has been read
 
-  private:
+private:
     TComponent* owner_ = nullptr;
     QString name_;
     std::vector<TComponent*> components_;
@@ -90,7 +90,7 @@ class TForm;
 // The published fields and handlers of a form class: the layout reader creates components of the
 // fields' classes, binds each field to the component of its name and connects events to handlers.
 class TPublishedTable {
-  public:
+public:
     struct FieldEntry {
         QString name;
         QString className;
@@ -133,7 +133,7 @@ class TPublishedTable {
     const FieldEntry* FindClass(const QString& className) const; // a field of that class
     const MethodEntry* FindMethod(const QString& name) const;
 
-  private:
+private:
     QString className_;
     std::vector<FieldEntry> fields_;
     std::vector<MethodEntry> methods_;

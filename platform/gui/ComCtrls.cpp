@@ -160,7 +160,7 @@ void TTabSheet::SetProperty(const QString& name, const TLayoutValue& value) {
 // The thumb's size comes from the track bar rather than from the style, and the left button
 // never jumps the thumb to the mouse: a press beside it pages, as the track bar handles itself.
 class ThumbStyle : public QProxyStyle {
-  public:
+public:
     explicit ThumbStyle(QObject* owner) : QProxyStyle(QApplication::style()->name()) {
         setParent(owner);
     }
@@ -196,7 +196,7 @@ class ThumbStyle : public QProxyStyle {
 // The slider inside a track bar: its keys and a press beside the thumb work the same under every
 // style, and it reports the geometry of its thumb and channel.
 class TrackBarSlider : public QSlider {
-  public:
+public:
     explicit TrackBarSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {}
 
     QRect SubControlRect(QStyle::SubControl control, const QRect& area) const {
@@ -206,7 +206,7 @@ class TrackBarSlider : public QSlider {
         return style()->subControlRect(QStyle::CC_Slider, &option, control, this);
     }
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override {
         SliderAction action = SliderNoAction;
         switch (event->key()) {
@@ -287,7 +287,7 @@ class TrackBarSlider : public QSlider {
         pageRepeat_.start(kRepeatIntervalMs, this);
     }
 
-  private:
+private:
     static constexpr int kRepeatDelayMs = 500;
     static constexpr int kRepeatIntervalMs = 100;
 

@@ -13,7 +13,7 @@ class ThumbStyle;
 class TPageControl : public TWinControl {
     Q_OBJECT
     SD_COMPONENT_CLASS(TPageControl)
-  public:
+public:
     explicit TPageControl(TComponent* AOwner);
     ~TPageControl() override; // destroys the pages still on it
     Q_DISABLE_COPY_MOVE(TPageControl)
@@ -34,10 +34,10 @@ class TPageControl : public TWinControl {
     void SetProperty(const QString& name, const TLayoutValue& value) override;
     void Loaded() override; // names the active page: the layout makes the pages after this
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     friend class TTabSheet;
     void AddPage(TTabSheet* page);
     void RemovePage(TTabSheet* page);
@@ -53,7 +53,7 @@ class TPageControl : public TWinControl {
 class TTabSheet : public TWinControl {
     Q_OBJECT
     SD_COMPONENT_CLASS(TTabSheet)
-  public:
+public:
     explicit TTabSheet(TComponent* AOwner);
     ~TTabSheet() override;
     Q_DISABLE_COPY_MOVE(TTabSheet)
@@ -71,7 +71,7 @@ class TTabSheet : public TWinControl {
 
     void SetProperty(const QString& name, const TLayoutValue& value) override;
 
-  private:
+private:
     friend class TPageControl;
     TPageControl* pageControl_ = nullptr;
     QString caption_;
@@ -85,7 +85,7 @@ enum class TTickStyle { tsNone, tsAuto, tsManual };
 class TTrackBar : public TWinControl {
     Q_OBJECT
     SD_COMPONENT_CLASS(TTrackBar)
-  public:
+public:
     explicit TTrackBar(TComponent* AOwner);
     ~TTrackBar() override;
     Q_DISABLE_COPY_MOVE(TTrackBar)
@@ -121,10 +121,10 @@ class TTrackBar : public TWinControl {
     void SetProperty(const QString& name, const TLayoutValue& value) override;
     void SetEvent(const QString& name, const TNotifyEvent& handler) override;
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     void Changed();
     void ApplyTicks();
 

@@ -13,7 +13,7 @@ class TWinControl;
 class TControl : public QWidget, public TComponent {
     Q_OBJECT
     SD_COMPONENT_CLASS(TControl)
-  public:
+public:
     explicit TControl(TComponent* AOwner);
     ~TControl() override;
     Q_DISABLE_COPY_MOVE(TControl)
@@ -36,14 +36,14 @@ class TControl : public QWidget, public TComponent {
 
     friend class TWinControl;
 
-  public:
+public:
     // Resolution scaling of the layout: every edge moves to MulDiv(edge, M, D), so edges that meet
     // go on meeting. Windowed controls scale their children too.
     virtual void ScaleBy(int M, int D);
 
     void SetProperty(const QString& name, const TLayoutValue& value) override;
 
-  private:
+private:
     TWinControl* parent_ = nullptr;
     TAlign align_ = TAlign::alNone;
     int tabOrder_ = -1;
@@ -53,7 +53,7 @@ class TControl : public QWidget, public TComponent {
 class TWinControl : public TControl {
     Q_OBJECT
     SD_COMPONENT_CLASS(TWinControl)
-  public:
+public:
     explicit TWinControl(TComponent* AOwner);
     ~TWinControl() override;
 
@@ -69,11 +69,11 @@ class TWinControl : public TControl {
     // The area children are aligned in, in client coordinates.
     virtual QRect ClientRect() const { return rect(); }
 
-  protected:
+protected:
     void AlignControls();
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     friend class TControl;
     std::vector<TControl*> controls_; // in the order they were placed
 };

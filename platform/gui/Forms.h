@@ -22,7 +22,7 @@ struct TScreenMetrics {
 class TForm : public TWinControl {
     Q_OBJECT
     SD_COMPONENT_CLASS(TForm)
-  public:
+public:
     explicit TForm(TComponent* AOwner);
     ~TForm() override;
 
@@ -57,10 +57,10 @@ class TForm : public TWinControl {
 
     void setVisible(bool visible) override; // raises OnShow on the change from hidden to shown
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void ApplyFont();
     void ApplyTabOrder();
 
@@ -76,7 +76,7 @@ class TForm : public TWinControl {
 
 class TApplication : public TComponent {
     SD_COMPONENT_CLASS(TApplication)
-  public:
+public:
     explicit TApplication(TComponent* AOwner);
 
     void Initialize() {}
@@ -106,7 +106,7 @@ class TApplication : public TComponent {
     void ShowException(const Exception& E);
     std::function<void(TObject* Sender, const Exception& E)> OnException;
 
-  private:
+private:
     friend class TForm;
     void AddForm(TForm* form);
     void RemoveForm(TForm* form);

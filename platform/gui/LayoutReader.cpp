@@ -9,7 +9,7 @@
 namespace {
 
 class LayoutReader {
-  public:
+public:
     LayoutReader(TForm& form, const TPublishedTable& table, QXmlStreamReader& xml)
         : form_(form), table_(table), xml_(xml) {}
 
@@ -28,7 +28,7 @@ class LayoutReader {
 
     const std::vector<TComponent*>& Created() const { return created_; }
 
-  private:
+private:
     bool NextElement() {
         while (!xml_.atEnd()) {
             const auto token = xml_.readNext();

@@ -6,7 +6,7 @@
 class TLabel : public TControl {
     Q_OBJECT
     SD_COMPONENT_CLASS(TLabel)
-  public:
+public:
     explicit TLabel(TComponent* AOwner);
     Q_DISABLE_COPY_MOVE(TLabel)
 
@@ -24,11 +24,11 @@ class TLabel : public TControl {
     void SetProperty(const QString& name, const TLayoutValue& value) override;
     void Loaded() override;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-  private:
+private:
     void AdjustBounds();
 
     QString caption_;

@@ -99,7 +99,7 @@ TEST(Ranges, PixelRoomGivesAwayAtMostHalfTheAxis) {
 }
 
 class AxisDecisions : public testing::Test {
-  protected:
+protected:
     TComponent owner{nullptr};
     TChart* lines = NewLineChart(&owner);
     TChart* bars = NewBarChart(&owner);

@@ -61,7 +61,7 @@ inline TLayoutValue List(const QStringList& items) {
 
 // Every character 7 pixels wide, every line 13 high.
 class FixedMetrics final : public TTextMetrics {
-  public:
+public:
     int Width(const QString& text) const override { return 7 * static_cast<int>(text.size()); }
     int Height() const override { return 13; }
 };

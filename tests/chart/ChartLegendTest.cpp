@@ -14,7 +14,7 @@ const QLocale us(QLocale::English, QLocale::UnitedStates);
 const QLocale germany(QLocale::German, QLocale::Germany);
 
 class Legend : public testing::Test {
-  protected:
+protected:
     TComponent owner{nullptr};
     TChart* lines = NewLineChart(&owner);
     TChart* bars = NewBarChart(&owner);

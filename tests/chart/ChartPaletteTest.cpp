@@ -68,7 +68,7 @@ TEST(ColorPalettes, EmptyPaletteStillGivesAColour) {
 }
 
 class ChartSeriesColours : public testing::Test {
-  protected:
+protected:
     TComponent owner{nullptr};
 };
 

@@ -61,7 +61,7 @@ std::optional<double> MeanRow(const QImage& image, const QRect& region, int x,
 }
 
 class Rendered : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         saved = QLocale();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

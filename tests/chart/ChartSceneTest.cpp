@@ -24,7 +24,7 @@ std::vector<QString> Texts(const std::vector<TTextItem>& items) {
 }
 
 class Scene : public testing::Test {
-  protected:
+protected:
     TChartScene Build(const TChart& chart) const {
         TChartSettings settings;
         settings.title = chart.TitleText();

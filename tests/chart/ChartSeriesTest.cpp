@@ -20,7 +20,7 @@ struct SeriesCase {
 };
 
 class SeriesModel : public testing::TestWithParam<SeriesCase> {
-  protected:
+protected:
     void SetUp() override {
         if (GetParam().kind == TSeriesKind::Line)
             series = new TLineSeries(&owner);

@@ -15,12 +15,12 @@ using namespace chart_test;
 
 // Counts what the chart is told and what it paints.
 class SpyChart : public TChart {
-  public:
+public:
     using TChart::TChart;
     int changes = 0;
     int paints = 0;
 
-  protected:
+protected:
     void SeriesChanged(TChartSeries* series) override {
         ++changes;
         TChart::SeriesChanged(series);
@@ -32,7 +32,7 @@ class SpyChart : public TChart {
 };
 
 class ChartWidget : public testing::Test {
-  protected:
+protected:
     TComponent owner{nullptr};
 };
 

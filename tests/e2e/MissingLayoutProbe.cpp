@@ -6,7 +6,7 @@ namespace {
 
 class TFormWithoutLayout : public TForm {
     SD_COMPONENT_CLASS(TFormWithoutLayout)
-  public:
+public:
     using TForm::TForm;
     const TPublishedTable* Published() const override {
         static const TPublishedTable table(QStringLiteral("TFormWithoutLayout"));

@@ -16,7 +16,7 @@ using namespace layout_values;
 namespace {
 
 class LabelTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         host_ = new TWinControl(&owner_);
         host_->SetBounds(0, 0, 531, 328);

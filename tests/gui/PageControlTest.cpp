@@ -19,7 +19,7 @@ using gui_input::Key;
 namespace {
 
 class PageControlFixture {
-  protected:
+protected:
     template <class C> C* Make(TWinControl* parent, const char* name) {
         auto* component = new C(&owner_);
         component->SetName(QString::fromLatin1(name));
@@ -116,7 +116,7 @@ class PageControlFixture {
 };
 
 class PageControlTest : public PageControlFixture, public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         Build();
         ChainByTabOrder();
@@ -228,7 +228,7 @@ TEST_F(PageControlTest, ScalingScalesThePagesChildrenAndTheControlKeepsItsPages)
 // The Tab key from the page control through the track bars of the page on show and back, both
 // in the order the controls were made and in the chain the form makes from their TabOrder.
 class PageControlTabTest : public PageControlFixture, public ::testing::TestWithParam<const char*> {
-  protected:
+protected:
     void SetUp() override {
         Build();
         if (QLatin1String(GetParam()) == QLatin1String("TabOrderChain"))
@@ -279,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(Chains, PageControlTabTest,
 
 // Reading the layout: what is named, and when.
 class PageControlLayoutTest : public PageControlFixture, public ::testing::Test {
-  protected:
+protected:
     void TearDown() override { owner_.DestroyComponents(); }
 };
 

@@ -29,7 +29,7 @@ struct BarPlace {
 constexpr BarPlace kBars[] = {{"TrackBar3", 3, 1}, {"TrackBar4", 370, 2}};
 
 class TrackBarFixture {
-  protected:
+protected:
     void Build(const char* barName) {
         host_ = new TWinControl(&owner_);
         host_->SetBounds(0, 0, 531, 328);
@@ -82,7 +82,7 @@ class TrackBarFixture {
 };
 
 class TrackBarTest : public TrackBarFixture, public ::testing::TestWithParam<const char*> {
-  protected:
+protected:
     void SetUp() override { Build(GetParam()); }
     void TearDown() override { Destroy(); }
 };
@@ -287,7 +287,7 @@ void PrintTo(const KeyCase& c, std::ostream* os) {
 
 class TrackBarKeyTest : public TrackBarFixture,
                         public ::testing::TestWithParam<std::tuple<const char*, KeyCase>> {
-  protected:
+protected:
     void SetUp() override { Build(std::get<0>(GetParam())); }
     void TearDown() override { Destroy(); }
 };
@@ -360,7 +360,7 @@ void PrintTo(const ClickCase& c, std::ostream* os) {
 
 class TrackBarChannelTest : public TrackBarFixture,
                             public ::testing::TestWithParam<std::tuple<const char*, ClickCase>> {
-  protected:
+protected:
     void SetUp() override { Build(std::get<0>(GetParam())); }
     void TearDown() override { Destroy(); }
 };
@@ -424,7 +424,7 @@ void PrintTo(const CodeCase& c, std::ostream* os) {
 
 class TrackBarCodeTest : public TrackBarFixture,
                          public ::testing::TestWithParam<std::tuple<const char*, CodeCase>> {
-  protected:
+protected:
     void SetUp() override { Build(std::get<0>(GetParam())); }
     void TearDown() override { Destroy(); }
 };
@@ -476,7 +476,7 @@ INSTANTIATE_TEST_SUITE_P(Code, TrackBarCodeTest,
 
 // A track bar read from a layout: the values it is given take effect and raise nothing.
 class TrackBarLayoutTest : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override { owner_.DestroyComponents(); }
 
     TComponent owner_{nullptr};

@@ -10,7 +10,7 @@ using layout_form::FocusedControl;
 using layout_form::NameOf;
 
 class KeyboardFocus : public layout_form::DesignFormTest {
-  protected:
+protected:
     void SetUp() override {
         DesignFormTest::SetUp();
         layout_form::ShowActive(form.get());

@@ -11,7 +11,7 @@ namespace {
 // is chosen by the test (layouts/<class name>.xml).
 class TLayoutCheck : public TForm {
     SD_COMPONENT_CLASS(TLayoutCheck)
-  public:
+public:
     using TForm::TForm;
 
     TPageControl* PageControl1 = nullptr;

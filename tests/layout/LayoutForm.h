@@ -77,7 +77,7 @@ inline void ShowActive(QWidget* window) {
 }
 
 class DesignFormTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { form = ReadForm(DesignScreen()); }
     void TearDown() override { form.reset(); }
 

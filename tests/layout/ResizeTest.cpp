@@ -18,7 +18,7 @@ void PrintTo(const WindowSize& s, std::ostream* os) {
 
 class Resize : public layout_form::DesignFormTest,
                public ::testing::WithParamInterface<WindowSize> {
-  protected:
+protected:
     void SetUp() override {
         DesignFormTest::SetUp();
         layout_form::ShowActive(form.get());

@@ -23,7 +23,7 @@ void PrintTo(const ScaledLayout& s, std::ostream* os) {
 }
 
 class ResolutionScaling : public ::testing::TestWithParam<ScaledLayout> {
-  protected:
+protected:
     void SetUp() override {
         form = layout_form::ReadForm(
             layout_form::Screen(GetParam().pixelsPerInch, GetParam().zeroHeight, &asked));

@@ -30,7 +30,7 @@ std::vector<std::pair<int, int>> DarkColumns(const QImage& image, int top, int b
 
 class TrackBarLook : public layout_form::DesignFormTest,
                      public ::testing::WithParamInterface<const char*> {
-  protected:
+protected:
     void SetUp() override {
         DesignFormTest::SetUp();
         layout_form::ShowActive(form.get());

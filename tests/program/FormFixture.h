@@ -30,7 +30,7 @@ inline std::vector<ChartPoint> Points(const TChartSeries* series) {
 }
 
 class FormFixture : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         Application->OnException = [this](TObject* sender, const Exception& e) {
             reports.push_back(e.ClassName() + QStringLiteral(": ") + e.Message());

@@ -45,7 +45,7 @@ TEST_F(FormLifecycle, CreationBindsEveryFieldAndRunsNoCodeOfTheProgram) {
 // A form class whose layout is not in the executable.
 class TFormWithoutLayout : public TForm {
     SD_COMPONENT_CLASS(TFormWithoutLayout)
-  public:
+public:
     explicit TFormWithoutLayout(TComponent* AOwner) : TForm(AOwner) {
         seenDuringConstruction = Self;
     }

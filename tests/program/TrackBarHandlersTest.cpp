@@ -21,7 +21,7 @@ void PrintTo(const Pair& pair, std::ostream* os) {
 }
 
 class TrackBarInput : public FormFixture, public ::testing::WithParamInterface<Pair> {
-  protected:
+protected:
     void SetUp() override {
         FormFixture::SetUp();
         ShowForm();

@@ -63,7 +63,7 @@ std::vector<Resource> ParseRes(const QByteArray& bytes) {
 }
 
 class ResourceScript : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(QFile::exists(QStringLiteral(SD_WINDRES)))
             << "the MinGW resource compiler is missing: " << SD_WINDRES;

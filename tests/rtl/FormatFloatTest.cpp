@@ -1,7 +1,7 @@
 #include "rtl/SysUtils.h"
 
-#include "support/QStringPrinter.h"
 #include "rtl/Exceptions.h"
+#include "support/QStringPrinter.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
