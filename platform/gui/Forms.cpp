@@ -8,7 +8,9 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QScreen>
 #include <algorithm>
 #include <cstdio>
@@ -275,13 +277,29 @@ void ReportStartupError(const QString& className, const QString& message) {
     }
 }
 
+// The sizes a title bar and a task bar show; the largest image of the icon is for file managers
+// and costs a noticeable part of start-up to decode.
+QIcon WindowIcon(const QString& resource) {
+    QIcon icon;
+    QImageReader reader(resource);
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        if (!reader.jumpToImage(i))
+            break;
+        const QSize size = reader.size();
+        if (size.isValid() && size.width() > 48)
+            continue;
+        if (const QImage image = reader.read(); !image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
 } // namespace
 
 int RunProgram(int& argc, char** argv, const std::function<void()>& mainBlock,
                const TStartupErrorReport& report) {
     QApplication app(argc, argv);
-    if (const QIcon icon(QStringLiteral(":/MAINICON")); !icon.isNull())
-        QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(WindowIcon(QStringLiteral(":/MAINICON")));
     TApplication application(nullptr);
     Application = &application;
     int exitCode = 0;

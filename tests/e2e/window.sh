@@ -38,6 +38,13 @@ shot() { import -window "$win" "$shots/$1.png"; }
 # bar, so the ratio is what follows the prices.
 ratio() { "$probe" bars "$shots/$1.png" 68 102 163 | awk 'NR==1 {d=$4-$3} NR==2 {s=$4-$3} END {printf "%d", 100*d/s}'; }
 
+# The window carries the program's icon in the sizes a title bar and a task bar use.
+icons=$(xprop -id "$win" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -u | tr '\n' ' ')
+echo "window icons: $icons"
+for size in 16 24 32 48; do
+    [[ "$icons" == *"($size x $size)"* ]] || fail "no $size px window icon"
+done
+
 shot first
 read -r w h < <("$probe" size "$shots/first.png")
 echo "client area: ${w}x${h}"
