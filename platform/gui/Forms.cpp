@@ -75,9 +75,10 @@ void TForm::SetProperty(const QString& name, const TLayoutValue& value) {
         value.AsInt(name);
     } else if (name == QLatin1String("Caption")) {
         SetCaption(value.AsString(name));
-    } else if (name == QLatin1String("ClientWidth")) {
+    } else if (name == QLatin1String("ClientWidth") || name == QLatin1String("Width")) {
+        // The frame is the window system's, so an outer size can only stand for the client area.
         SetClientWidth(value.AsInt(name));
-    } else if (name == QLatin1String("ClientHeight")) {
+    } else if (name == QLatin1String("ClientHeight") || name == QLatin1String("Height")) {
         SetClientHeight(value.AsInt(name));
     } else if (name == QLatin1String("Color") || name == QLatin1String("Font.Color")) {
         const auto color = IdentToColor(value.AsIdent(name));

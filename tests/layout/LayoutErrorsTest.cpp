@@ -65,6 +65,15 @@ TEST(LayoutCheckForm, ReadsACorrectLayout) {
     delete form;
 }
 
+TEST(LayoutCheckForm, AnOuterSizeStandsForTheClientArea) {
+    TLayoutCheck::layout = QStringLiteral("TOuterSize");
+    auto* form = new TLayoutCheck(Application);
+    form->ReadLayout(*form->Published(), TScreenMetrics{96, [](const QFont&) { return 13; }});
+    EXPECT_EQ(form->ClientWidth(), 240);
+    EXPECT_EQ(form->ClientHeight(), 160);
+    delete form;
+}
+
 struct BadLayout {
     const char* layout;   // the form class, which names the layout file
     const char* culprits; // what the message must name, separated by spaces
