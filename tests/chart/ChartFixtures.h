@@ -4,6 +4,7 @@
 
 #include "chart/Chart.h"
 #include "chart/ChartText.h"
+#include "support/LayoutValues.h"
 
 #include <QImage>
 #include <QStringList>
@@ -17,47 +18,7 @@ constexpr TColor kOrange = RGBColor(243, 156, 53);
 constexpr int kImageWidth = 517;
 constexpr int kImageHeight = 250;
 
-inline TLayoutValue Int(int value) {
-    TLayoutValue v;
-    v.kind = TLayoutValue::Kind::Integer;
-    v.integer = value;
-    return v;
-}
-
-inline TLayoutValue Bool(bool on) {
-    TLayoutValue v;
-    v.kind = TLayoutValue::Kind::Boolean;
-    v.boolean = on;
-    return v;
-}
-
-inline TLayoutValue Ident(const char* text) {
-    TLayoutValue v;
-    v.kind = TLayoutValue::Kind::Ident;
-    v.text = QString::fromLatin1(text);
-    return v;
-}
-
-inline TLayoutValue Str(const char* text) {
-    TLayoutValue v;
-    v.kind = TLayoutValue::Kind::String;
-    v.text = QString::fromLatin1(text);
-    return v;
-}
-
-inline TLayoutValue Strings(const QStringList& lines) {
-    TLayoutValue v;
-    v.kind = TLayoutValue::Kind::Strings;
-    v.items = lines;
-    return v;
-}
-
-inline TLayoutValue List(const QStringList& items) {
-    TLayoutValue v;
-    v.kind = TLayoutValue::Kind::List;
-    v.items = items;
-    return v;
-}
+using namespace layout_values;
 
 // Every character 7 pixels wide, every line 13 high.
 class FixedMetrics final : public TTextMetrics {

@@ -16,33 +16,9 @@
 #   the thumb's top; the tick marks lie further down and are left out of the search.
 set -euo pipefail
 exe=$1 probe=$2 shots=$3
-here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${DISPLAY:-}" ] || [ "${E2E_INNER:-}" != 1 ]; then
-    E2E_INNER=1 exec "$here/../../scripts/with-xvfb" bash "$0" "$@"
-fi
-mkdir -p "$shots"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/session.sh"
 # within VALUE LOW HIGH WHAT
 within() { [ "$1" -ge "$2" ] && [ "$1" -le "$3" ] || fail "$4: $1 is not within $2..$3"; }
-
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-"$exe" &
-app=$!
-trap 'kill $app $wm 2>/dev/null || true' EXIT
-
-win=
-for _ in $(seq 200); do
-    win=$(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | head -n1) && [ -n "$win" ] && break
-    kill -0 $app 2>/dev/null || fail "the program ended before showing its window"
-    sleep 0.1
-done
-[ -n "$win" ] || fail "no window captioned Form1"
 
 # The button-face colour of the chart's panel, and the grey level below which a pixel counts as
 # drawn on the page (the page itself is nearly white).

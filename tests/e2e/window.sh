@@ -3,32 +3,7 @@
 # press moves TrackBar3 and the bar "Qd" with it, and Alt+F4 ends the process with exit code 0.
 set -euo pipefail
 exe=$1 probe=$2 shots=$3
-here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${DISPLAY:-}" ] || [ "${E2E_INNER:-}" != 1 ]; then
-    E2E_INNER=1 exec "$here/../../scripts/with-xvfb" bash "$0" "$@"
-fi
-mkdir -p "$shots"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-# The window manager must have taken the screen before the window maps.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-"$exe" &
-app=$!
-trap 'kill $app $wm 2>/dev/null || true' EXIT
-
-win=
-for _ in $(seq 200); do
-    win=$(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | head -n1) && [ -n "$win" ] && break
-    kill -0 $app 2>/dev/null || fail "the program ended before showing its window"
-    sleep 0.1
-done
-[ -n "$win" ] || fail "no window captioned Form1"
+source "$(dirname "$0")/session.sh"
 sleep 0.5 # let the first paint land
 # Keys go through the X server to the focused window, as a user's would.
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"

@@ -1,10 +1,10 @@
 // The label: its caption, the size it takes from it, and what it paints.
 
 #include "GuiInput.h"
-#include "LayoutValues.h"
 #include "gui/ComCtrls.h"
 #include "gui/StdCtrls.h"
 #include "rtl/Exceptions.h"
+#include "support/LayoutValues.h"
 
 #include <QFontMetrics>
 #include <QImage>

@@ -2,10 +2,10 @@
 // the form as owner, placed in its parent, given its values, and told when the whole is loaded.
 
 #include "GuiInput.h"
-#include "LayoutValues.h"
 #include "gui/ComCtrls.h"
 #include "gui/StdCtrls.h"
 #include "rtl/Exceptions.h"
+#include "support/LayoutValues.h"
 
 #include <QTabBar>
 #include <algorithm>

@@ -2,10 +2,10 @@
 // them, each with an OnChange that records the position it sees.
 
 #include "GuiInput.h"
-#include "LayoutValues.h"
 #include "gui/ComCtrls.h"
 #include "gui/Forms.h"
 #include "rtl/Exceptions.h"
+#include "support/LayoutValues.h"
 
 #include <climits>
 #include <functional>

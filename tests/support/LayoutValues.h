@@ -33,4 +33,18 @@ inline TLayoutValue Bool(bool on) {
     return v;
 }
 
+inline TLayoutValue Strings(const QStringList& lines) {
+    TLayoutValue v;
+    v.kind = TLayoutValue::Kind::Strings;
+    v.items = lines;
+    return v;
+}
+
+inline TLayoutValue List(const QStringList& items) {
+    TLayoutValue v;
+    v.kind = TLayoutValue::Kind::List;
+    v.items = items;
+    return v;
+}
+
 } // namespace layout_values

@@ -1,0 +1,29 @@
+# Sourced by the end-to-end scripts: re-runs the script under a fresh Xvfb unless it already is,
+# starts openbox and the program, and sets `win` to the program's window and `app` to its process.
+# Expects `exe` and `shots` to be set and the script's own arguments in "$@".
+
+if [ -z "${DISPLAY:-}" ] || [ "${E2E_INNER:-}" != 1 ]; then
+    E2E_INNER=1 exec "$(dirname "${BASH_SOURCE[0]}")/../../scripts/with-xvfb" bash "$0" "$@"
+fi
+mkdir -p "$shots"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+# The window manager must have taken the screen before the window maps.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+"$exe" &
+app=$!
+trap 'kill $app $wm 2>/dev/null || true' EXIT
+
+win=
+for _ in $(seq 200); do
+    win=$(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | head -n1) && [ -n "$win" ] && break
+    kill -0 $app 2>/dev/null || fail "the program ended before showing its window"
+    sleep 0.1
+done
+[ -n "$win" ] || fail "no window captioned Form1"
