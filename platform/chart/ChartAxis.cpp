@@ -138,8 +138,10 @@ std::vector<double> TickValues(TValueRange range, double step, int maxCount) {
     if (!(count >= 1) || count > maxCount)
         return ticks;
     ticks.reserve(static_cast<std::size_t>(count));
-    for (double k = first; k <= last; k += 1) {
-        double v = k * step;
+    // Counted in whole steps: far from zero `first + 1` may equal `first` as a double.
+    const int n = static_cast<int>(count);
+    for (int i = 0; i < n; ++i) {
+        double v = (first + i) * step;
         if (std::fabs(v) < step * 1e-9)
             v = 0; // never "-0"
         if (ticks.empty() || v > ticks.back())

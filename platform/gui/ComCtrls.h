@@ -75,7 +75,7 @@ private:
     friend class TPageControl;
     TPageControl* pageControl_ = nullptr;
     QString caption_;
-    int imageIndex_ = -1;
+    int imageIndex_ = 0;
 };
 
 enum class TTickMark { tmBottomRight, tmTopLeft, tmBoth };

@@ -4,6 +4,7 @@
 #include "ChartFixtures.h"
 #include "support/QStringPrinter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -59,6 +60,16 @@ TEST(Ticks, ZeroIsNeverNegative) {
     ASSERT_EQ(ticks.size(), 7u);
     EXPECT_EQ(ticks[3], 0.0);
     EXPECT_FALSE(std::signbit(ticks[3]));
+}
+
+// Far from zero a multiple's index is too big for adding one to change it as a double.
+TEST(Ticks, EndFarFromZero) {
+    const auto ticks = TickValues({1e20, 1e20 + 1e5}, 1e4, 100);
+    ASSERT_FALSE(ticks.empty());
+    EXPECT_LE(ticks.size(), 11u);
+    EXPECT_TRUE(std::is_sorted(ticks.begin(), ticks.end()));
+    EXPECT_GE(ticks.front(), 1e20);
+    EXPECT_LE(ticks.back(), 1e20 + 1e5);
 }
 
 TEST(Ticks, NoneForAnUnusableStepOrTooMany) {

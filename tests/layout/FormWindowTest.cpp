@@ -89,6 +89,7 @@ TEST_F(FormWindow, OpensOnTabSheet2) {
 }
 
 TEST_F(FormWindow, TabsShowTheirCaptionsAndNoImage) {
+    EXPECT_EQ(form->TabSheet1->ImageIndex(), 0) << "the class's default, which the layout keeps";
     EXPECT_EQ(form->TabSheet2->ImageIndex(), 1) << "the value is kept though nothing shows it";
     const QTabBar* tabs = form->PageControl1->findChild<QTabBar*>();
     ASSERT_NE(tabs, nullptr);
