@@ -19,9 +19,7 @@ std::vector<TLegendRow> LegendRows(const TChartSeriesList& series, const QLocale
                 continue;
             if (static_cast<int>(rows.size()) == maxRows)
                 break;
-            // A series without a title is still told apart by its name.
-            rows.push_back({s->Kind(), s->SeriesColor(), QString(),
-                            s->Title().isEmpty() ? s->Name() : s->Title()});
+            rows.push_back({s->Kind(), s->SeriesColor(), QString(), s->Title()});
         }
         return rows;
     }

@@ -96,17 +96,23 @@ TColor TChartSeries::ValueColor(int index) const {
 
 int TChartSeries::InsertionIndex(double x) const {
     const std::vector<double>& xs = xValues_.values_;
-    // Behind every point that sorts no later, so that equal x values keep their order of arrival.
+    // Behind the last point that sorts no later, so that equal x values keep their order of
+    // arrival. Searched from the end: points mostly arrive in order, and values that do not
+    // compare (NaN) must not send a search astray.
+    int index = Count();
     switch (xValues_.Order()) {
     case TChartListOrder::loAscending:
-        return static_cast<int>(std::upper_bound(xs.begin(), xs.end(), x) - xs.begin());
+        while (index > 0 && xs[static_cast<std::size_t>(index - 1)] > x)
+            --index;
+        break;
     case TChartListOrder::loDescending:
-        return static_cast<int>(std::upper_bound(xs.begin(), xs.end(), x, std::greater<>()) -
-                                xs.begin());
+        while (index > 0 && xs[static_cast<std::size_t>(index - 1)] < x)
+            --index;
+        break;
     case TChartListOrder::loNone:
         break;
     }
-    return Count();
+    return index;
 }
 
 int TChartSeries::AddXY(double AXValue, double AYValue, const QString& ALabel, TColor AColor) {

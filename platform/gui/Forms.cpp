@@ -234,20 +234,21 @@ void TApplication::Dispatch(const TNotifyEvent& handler, TObject* Sender) {
 }
 
 void TApplication::HandleException(TObject* Sender) {
+    const auto Report = [&](const Exception& e) {
+        if (OnException)
+            OnException(Sender, e);
+        else
+            ShowException(e);
+    };
     try {
         try {
             throw;
         } catch (const Exception& e) {
-            if (OnException)
-                OnException(Sender, e);
-            else
-                ShowException(e);
+            Report(e);
         } catch (const std::exception& e) {
-            const Exception wrapped(QString::fromLocal8Bit(e.what()));
-            if (OnException)
-                OnException(Sender, wrapped);
-            else
-                ShowException(wrapped);
+            Report(Exception(QString::fromLocal8Bit(e.what())));
+        } catch (...) {
+            Report(Exception(QStringLiteral("Unknown exception")));
         }
     } catch (...) {
         // Nothing may leave the report: the event loop must go on.

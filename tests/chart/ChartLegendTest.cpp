@@ -64,9 +64,10 @@ TEST_F(Legend, OnlyRowsThatFitAreMade) {
     EXPECT_TRUE(LegendRows(bars->SeriesList(), us, 0).empty());
 }
 
-TEST_F(Legend, UntitledSeriesGoesByItsName) {
+TEST_F(Legend, AnUntitledSeriesHasARowWithoutText) {
     lines->SeriesList()[0]->SetName(QStringLiteral("Series1"));
-    EXPECT_EQ(LegendRows(lines->SeriesList(), us, 10).at(0).text, QStringLiteral("Series1"));
+    lines->SeriesList()[0]->SetTitle(QString());
+    EXPECT_TRUE(LegendRows(lines->SeriesList(), us, 10).at(0).text.isEmpty());
 }
 
 TEST_F(Legend, NoActiveSeriesNoRows) {

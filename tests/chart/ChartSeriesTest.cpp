@@ -5,6 +5,7 @@
 #include "rtl/Exceptions.h"
 #include "support/QStringPrinter.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -80,6 +81,11 @@ TEST_P(SeriesModel, UnorderedAddXYAppends) {
     series->AddXY(5, 50);
     EXPECT_EQ(series->AddXY(1, 10), 1);
     EXPECT_EQ(Xs(), (std::vector<double>{5, 1}));
+    // Ordered again, a point goes behind the last one whose x is not greater than its own.
+    series->XValues().SetOrder(TChartListOrder::loAscending);
+    EXPECT_EQ(series->AddXY(3, 30), 2);
+    EXPECT_EQ(series->AddXY(std::nan(""), 0), 3);
+    EXPECT_EQ(series->AddXY(0, 0), 4);
 }
 
 TEST_P(SeriesModel, DescendingAddXYKeepsFallingXWithEqualXInArrivalOrder) {

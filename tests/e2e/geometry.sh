@@ -116,12 +116,5 @@ frame=$("$probe" ink "$shots/geometry-resized.png" 699 $((oy + 20)) 1 300 200)
 [ -n "$frame" ] && [ "$(cut -d' ' -f4 <<<"$frame")" -eq 300 ] ||
     fail "no page control frame along the right edge after resizing"
 
-xdotool key --window "$win" alt+F4 2>/dev/null || xdotool key alt+F4
-for _ in $(seq 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
-kill -0 $app 2>/dev/null && fail "the program did not end after Alt+F4"
-set +e
-wait $app
-code=$?
-set -e
-[ "$code" -eq 0 ] || fail "exit code $code after Alt+F4"
+close_with_alt_f4
 echo "PASS: client area 531x328; TabSheet2's chart, labels and track bars in place, also resized"

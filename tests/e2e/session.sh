@@ -27,3 +27,20 @@ for _ in $(seq 200); do
     sleep 0.1
 done
 [ -n "$win" ] || fail "no window captioned Form1"
+
+# Closes the window as a user would, with Alt+F4 to the window manager, and checks that the
+# program then ends with exit code 0.
+close_with_alt_f4() {
+    local attempt
+    for attempt in 1 2 3; do
+        xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win" 2>/dev/null || true
+        xdotool key alt+F4
+        for _ in $(seq 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
+        kill -0 $app 2>/dev/null || break
+        echo "still running after Alt+F4 (attempt $attempt)"
+    done
+    kill -0 $app 2>/dev/null && fail "the program did not end after Alt+F4"
+    local code=0
+    wait $app || code=$?
+    [ "$code" -eq 0 ] || fail "exit code $code after Alt+F4"
+}

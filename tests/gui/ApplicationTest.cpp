@@ -65,13 +65,15 @@ TEST(Application, ExceptionsOfAnyKindReachOnExceptionWithTheirSender) {
     TComponent sender(nullptr);
     Application->Dispatch([](TObject*) { throw EResNotFound(QStringLiteral("gone")); }, &sender);
     Application->Dispatch([](TObject*) { throw std::bad_alloc(); }, &sender);
+    Application->Dispatch([](TObject*) { throw 42; }, &sender);
     Application->Dispatch([](TObject*) {}, &sender);
     Application->Dispatch(TNotifyEvent(), &sender); // no handler connected: nothing happens
     Application->OnException = nullptr;
-    ASSERT_EQ(messages.size(), 2u);
+    ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[0], QStringLiteral("EResNotFound:gone"));
     EXPECT_EQ(messages[1], QStringLiteral("Exception:std::bad_alloc"));
-    EXPECT_EQ(senders, (std::vector<TObject*>{&sender, &sender}));
+    EXPECT_EQ(messages[2], QStringLiteral("Exception:Unknown exception"));
+    EXPECT_EQ(senders, (std::vector<TObject*>{&sender, &sender, &sender}));
 }
 
 TEST(Application, AFailingExceptionHandlerDoesNotEscapeTheEvent) {
