@@ -1,7 +1,6 @@
 #include "chart/Chart.h"
 
 #include "chart/ChartPainter.h"
-#include "chart/ChartProperties.h"
 #include "rtl/Exceptions.h"
 
 #include <QPaintEvent>

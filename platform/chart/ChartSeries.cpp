@@ -1,6 +1,5 @@
 #include "chart/ChartSeries.h"
 
-#include "chart/ChartProperties.h"
 #include "rtl/Exceptions.h"
 
 #include <algorithm>
@@ -147,14 +146,10 @@ void TChartSeries::Clear() {
 namespace {
 
 TChartListOrder LayoutOrder(const QString& property, const TLayoutValue& value) {
-    const QString& ident = value.AsIdent(property);
-    if (ident == QLatin1String("loNone"))
-        return TChartListOrder::loNone;
-    if (ident == QLatin1String("loAscending"))
-        return TChartListOrder::loAscending;
-    if (ident == QLatin1String("loDescending"))
-        return TChartListOrder::loDescending;
-    ThrowInvalidValue(property, ident);
+    return value.AsEnum<TChartListOrder>(property,
+                                         {{"loNone", TChartListOrder::loNone},
+                                          {"loAscending", TChartListOrder::loAscending},
+                                          {"loDescending", TChartListOrder::loDescending}});
 }
 
 } // namespace

@@ -12,6 +12,10 @@ namespace {
 
 } // namespace
 
+void ThrowInvalidValue(const QString& property, const QString& value) {
+    throw EReadError(QStringLiteral("Invalid property value for %1: %2").arg(property, value));
+}
+
 int TLayoutValue::AsInt(const QString& property) const {
     if (kind != Kind::Integer || integer < INT32_MIN || integer > INT32_MAX)
         WrongKind(property);

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 class TObject {
@@ -53,7 +55,24 @@ struct TLayoutValue {
     const QStringList& AsStrings(const QString& property) const;
     const QStringList& AsSet(const QString& property) const;
     std::vector<int> AsIntList(const QString& property) const;
+    // An identifier that names one of `choices`; EReadError for any other.
+    template <class E>
+    E AsEnum(const QString& property,
+             std::initializer_list<std::pair<const char*, E>> choices) const;
 };
+
+// EReadError naming the property and the value it cannot take.
+[[noreturn]] void ThrowInvalidValue(const QString& property, const QString& value);
+
+template <class E>
+E TLayoutValue::AsEnum(const QString& property,
+                       std::initializer_list<std::pair<const char*, E>> choices) const {
+    const QString& ident = AsIdent(property);
+    for (const auto& [name, choice] : choices)
+        if (ident == QLatin1String(name))
+            return choice;
+    ThrowInvalidValue(property, ident);
+}
 
 // A component is owned by another component, which destroys it with itself (the last created
 // first).

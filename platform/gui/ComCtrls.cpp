@@ -413,27 +413,15 @@ void TTrackBar::SetProperty(const QString& name, const TLayoutValue& value) {
         SetFrequency(value.AsInt(name));
     else if (name == QLatin1String("ThumbLength"))
         SetThumbLength(value.AsInt(name));
-    else if (name == QLatin1String("TickMarks")) {
-        const QString& ident = value.AsIdent(name);
-        if (ident == QLatin1String("tmBottomRight"))
-            SetTickMarks(TTickMark::tmBottomRight);
-        else if (ident == QLatin1String("tmTopLeft"))
-            SetTickMarks(TTickMark::tmTopLeft);
-        else if (ident == QLatin1String("tmBoth"))
-            SetTickMarks(TTickMark::tmBoth);
-        else
-            throw EReadError(QStringLiteral("Invalid property value for %1: %2").arg(name, ident));
-    } else if (name == QLatin1String("TickStyle")) {
-        const QString& ident = value.AsIdent(name);
-        if (ident == QLatin1String("tsNone"))
-            SetTickStyle(TTickStyle::tsNone);
-        else if (ident == QLatin1String("tsAuto"))
-            SetTickStyle(TTickStyle::tsAuto);
-        else if (ident == QLatin1String("tsManual"))
-            SetTickStyle(TTickStyle::tsManual);
-        else
-            throw EReadError(QStringLiteral("Invalid property value for %1: %2").arg(name, ident));
-    } else
+    else if (name == QLatin1String("TickMarks"))
+        SetTickMarks(value.AsEnum<TTickMark>(name, {{"tmBottomRight", TTickMark::tmBottomRight},
+                                                    {"tmTopLeft", TTickMark::tmTopLeft},
+                                                    {"tmBoth", TTickMark::tmBoth}}));
+    else if (name == QLatin1String("TickStyle"))
+        SetTickStyle(value.AsEnum<TTickStyle>(name, {{"tsNone", TTickStyle::tsNone},
+                                                     {"tsAuto", TTickStyle::tsAuto},
+                                                     {"tsManual", TTickStyle::tsManual}}));
+    else
         TWinControl::SetProperty(name, value);
 }
 

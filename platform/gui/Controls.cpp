@@ -101,19 +101,10 @@ void TControl::SetProperty(const QString& name, const TLayoutValue& value) {
         SetTabStop(value.AsBool(name));
     else if (name == QLatin1String("Visible"))
         setVisible(value.AsBool(name));
-    else if (name == QLatin1String("Align")) {
-        const QString& ident = value.AsIdent(name);
-        static const std::pair<const char*, TAlign> aligns[] = {
-            {"alNone", TAlign::alNone},     {"alTop", TAlign::alTop},
-            {"alBottom", TAlign::alBottom}, {"alLeft", TAlign::alLeft},
-            {"alRight", TAlign::alRight},   {"alClient", TAlign::alClient}};
-        const auto* found = std::find_if(std::begin(aligns), std::end(aligns), [&](const auto& a) {
-            return ident == QLatin1String(a.first);
-        });
-        if (found == std::end(aligns))
-            throw EReadError(QStringLiteral("Invalid property value for %1: %2").arg(name, ident));
-        SetAlign(found->second);
-    } else if (name.startsWith(QLatin1String("Explicit"))) {
+    else if (name == QLatin1String("Align"))
+        SetAlign(value.AsEnum<TAlign>(
+            name, {{"alNone", TAlign::alNone}, {"alClient", TAlign::alClient}}));
+    else if (name.startsWith(QLatin1String("Explicit"))) {
         // Sizes recorded while the layout was designed; they mean nothing in the running window.
         value.AsInt(name);
     } else

@@ -6,7 +6,8 @@
 
 #include <QWidget>
 
-enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+// Where a control stands in its parent: where the layout puts it, or over the whole client area.
+enum class TAlign { alNone, alClient };
 
 class TWinControl;
 

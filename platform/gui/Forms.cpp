@@ -81,16 +81,13 @@ void TForm::SetProperty(const QString& name, const TLayoutValue& value) {
     } else if (name == QLatin1String("ClientHeight") || name == QLatin1String("Height")) {
         SetClientHeight(value.AsInt(name));
     } else if (name == QLatin1String("Color") || name == QLatin1String("Font.Color")) {
-        const auto color = IdentToColor(value.AsIdent(name));
-        if (!color)
-            throw EReadError(
-                QStringLiteral("Invalid property value for %1: %2").arg(name, value.text));
+        const QColor color = ColorToQColor(LayoutColor(name, value));
         QPalette palette = this->palette();
         if (name == QLatin1String("Color")) {
-            palette.setColor(QPalette::Window, ColorToQColor(*color));
+            palette.setColor(QPalette::Window, color);
             setAutoFillBackground(true);
         } else {
-            palette.setColor(QPalette::WindowText, ColorToQColor(*color));
+            palette.setColor(QPalette::WindowText, color);
         }
         setPalette(palette);
     } else if (name == QLatin1String("Font.Charset")) {

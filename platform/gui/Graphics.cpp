@@ -1,5 +1,7 @@
 #include "gui/Graphics.h"
 
+#include "gui/Classes.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <array>
@@ -20,6 +22,16 @@ QColor ColorToQColor(TColor color) {
     default:
         return palette.color(QPalette::Window);
     }
+}
+
+TColor LayoutColor(const QString& property, const TLayoutValue& value) {
+    if (value.kind == TLayoutValue::Kind::Ident) {
+        if (const auto color = IdentToColor(value.text))
+            return *color;
+        ThrowInvalidValue(property, value.text);
+    }
+    // System colours are written as negative numbers; their bit pattern is the colour.
+    return static_cast<TColor>(value.AsInt(property));
 }
 
 std::optional<TColor> IdentToColor(const QString& ident) {

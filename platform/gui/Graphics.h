@@ -8,6 +8,7 @@
 #include <optional>
 
 using TColor = std::uint32_t;
+struct TLayoutValue;
 
 constexpr TColor RGBColor(int r, int g, int b) {
     return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
@@ -24,6 +25,8 @@ constexpr TColor clInfoBk = 0x80000018;
 
 // Plain colours map to themselves; system colours to the application palette's role.
 QColor ColorToQColor(TColor color);
+// A layout colour written as an identifier ("clBlack") or as its number; EReadError otherwise.
+TColor LayoutColor(const QString& property, const TLayoutValue& value);
 // The colour named by a layout identifier ("clBtnFace", "clBlack", ...); nothing for an unknown
 // name.
 std::optional<TColor> IdentToColor(const QString& ident);
