@@ -1,24 +1,11 @@
 #include "Unit1.h"
 
-#include "rtl/SysUtils.h"
+#include "Market.h"
+#include "runtime/IntegerText.h"
 
 #include <cstdint>
 
 TForm1* Form1 = nullptr;
-
-namespace {
-
-// Quantities are computed exactly: a 32-bit price keeps both within 64 bits, and every such
-// result is a whole number a double holds exactly, so no price yields a wrapped-around quantity.
-double Demand(std::int64_t P) {
-    return static_cast<double>(4750 - 350 * P);
-}
-
-double Supply(std::int64_t P) {
-    return static_cast<double>(1600 + 100 * P);
-}
-
-} // namespace
 
 const TPublishedTable* TForm1::Published() const {
     static const TPublishedTable table = TPublishedTable(QStringLiteral("TForm1"))

@@ -2,10 +2,11 @@
 // The main form: a market with one linear demand and one linear supply function, shown as two
 // lines over a range of prices and as two bars at the prices chosen with the track bars.
 
-#include "chart/Chart.h"
-#include "gui/ComCtrls.h"
-#include "gui/Forms.h"
-#include "gui/StdCtrls.h"
+#include "chartcontrol/ChartControl.h"
+#include "gui/Form.h"
+#include "gui/Label.h"
+#include "gui/PageControl.h"
+#include "gui/TrackBar.h"
 
 class TForm1 : public TForm {
     SD_COMPONENT_CLASS(TForm1)

@@ -1,8 +1,8 @@
 // One repaint of a chart into a 517 x 250 image: the program's bar and line charts drawn by the
 // chart control, the same contents drawn by Qt Charts, and a hand-drawn frame of the bar chart
 // that no chart component can beat.
-#include "chart/Chart.h"
 #include "chart/ChartText.h"
+#include "chartcontrol/ChartControl.h"
 
 #include <QApplication>
 #include <QBarCategoryAxis>

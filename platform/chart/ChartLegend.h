@@ -4,6 +4,7 @@
 #include "chart/ChartSeries.h"
 #include "chart/ChartText.h"
 
+#include <QColor>
 #include <QLocale>
 #include <QRect>
 #include <QString>
@@ -44,6 +45,7 @@ TLegendMeasure MeasureLegend(const std::vector<TLegendRow>& rows, const TTextMet
 
 struct TLegendItem {
     TLegendRow row;
+    QColor color; // of the symbol: the row's colour resolved
     QRect symbol;
     QRect value; // the value is right-aligned in it
     QRect text;

@@ -120,7 +120,7 @@ void PaintLegend(QPainter& painter, TTextPainter& texts, const TLegendPlan& lege
         return;
     PaintBox(painter, legend.box, Qt::white, Qt::black);
     for (const TLegendItem& item : legend.items) {
-        const QColor color = ColorToQColor(item.row.color);
+        const QColor& color = item.color;
         if (item.row.symbol == TSeriesKind::Bar) {
             PaintBox(painter, item.symbol, color, Qt::black);
         } else {

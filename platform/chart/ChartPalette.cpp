@@ -1,6 +1,6 @@
 #include "chart/ChartPalette.h"
 
-#include "rtl/Exceptions.h"
+#include "runtime/Exceptions.h"
 
 #include <algorithm>
 

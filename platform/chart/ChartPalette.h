@@ -1,7 +1,7 @@
 #pragma once
 // The colour palettes a chart picks its series' colours from, and the rule that picks them.
 
-#include "gui/Graphics.h"
+#include "runtime/Colour.h"
 
 #include <vector>
 

@@ -127,7 +127,8 @@ private:
     double origin_;
 };
 
-void BuildBars(const TBarSeries& s, const TChartScene& scene, std::vector<TBarItem>& bars) {
+void BuildBars(const TBarSeries& s, const TChartScene& scene, const TSystemColours& system,
+               std::vector<TBarItem>& bars) {
     const TBarPlacer placer(s, scene);
     const std::vector<double>& xs = s.XValues().Values();
     const std::vector<double>& ys = s.YValues().Values();
@@ -139,12 +140,13 @@ void BuildBars(const TBarSeries& s, const TChartScene& scene, std::vector<TBarIt
             continue;
         const QRect rect = placer.Rect(x, y);
         if (!rect.isEmpty())
-            bars.push_back({rect, ColorToQColor(s.ValueColor(i))});
+            bars.push_back({rect, ToQColor(s.ValueColor(i), system)});
     }
 }
 
 // One polyline per stretch of equal colour: with no point colours, one for the whole series.
-void BuildLines(const TChartSeries& s, const TChartScene& scene, std::vector<TLineRun>& runs) {
+void BuildLines(const TChartSeries& s, const TChartScene& scene, const TSystemColours& system,
+                std::vector<TLineRun>& runs) {
     const std::vector<double>& xs = s.XValues().Values();
     const std::vector<double>& ys = s.YValues().Values();
     const bool pointColors = s.HasOwnColors();
@@ -153,7 +155,7 @@ void BuildLines(const TChartSeries& s, const TChartScene& scene, std::vector<TLi
     TColor color = s.SeriesColor();
     const auto flush = [&] {
         if (points.size() > 1)
-            runs.push_back({ColorToQColor(color), points});
+            runs.push_back({ToQColor(color, system), points});
         points.clear();
     };
     for (int i = 0; i < s.Count(); ++i) {
@@ -178,14 +180,15 @@ void BuildLines(const TChartSeries& s, const TChartScene& scene, std::vector<TLi
 
 // Marks go left to right; one that would overlap the mark before it is left out.
 void BuildMarks(const TChartSeries& s, const TChartScene& scene, const TTextMetrics& metrics,
-                const QLocale& locale, std::vector<TMarkItem>& marks) {
+                const QLocale& locale, const TSystemColours& system,
+                std::vector<TMarkItem>& marks) {
     const auto* bars = dynamic_cast<const TBarSeries*>(&s);
     std::optional<TBarPlacer> placer;
     if (bars != nullptr)
         placer.emplace(*bars, scene);
     const TSeriesMarks& style = s.Marks();
-    const QColor fill = ColorToQColor(style.color);
-    const QColor lineColor = ColorToQColor(style.calloutBrushColor);
+    const QColor fill = ToQColor(style.color, system);
+    const QColor lineColor = ToQColor(style.calloutBrushColor, system);
     double lastRight = -std::numeric_limits<double>::infinity();
     for (int i = 0; i < s.Count(); ++i) {
         const double x = s.XValues().Values()[static_cast<std::size_t>(i)];
@@ -248,14 +251,14 @@ TMarkRoom MarkRoom(const TChartSeriesList& series, const TTextMetrics& metrics) 
 }
 
 TChartScene BuildChartScene(const TChartSettings& settings, const TChartSeriesList& series,
-                            const QRect& bounds, const TTextMetrics& metrics,
-                            const QLocale& locale) {
+                            const QRect& bounds, const TTextMetrics& metrics, const QLocale& locale,
+                            const TSystemColours& system) {
     TChartScene scene;
     scene.bounds = bounds;
-    scene.background = ColorToQColor(settings.color);
+    scene.background = ToQColor(settings.color, system);
     scene.backWallVisible = !settings.backWallTransparent;
-    scene.backWall = ColorToQColor(settings.backWallColor);
-    scene.titleColor = ColorToQColor(settings.titleColor);
+    scene.backWall = ToQColor(settings.backWallColor, system);
+    scene.titleColor = ToQColor(settings.titleColor, system);
 
     // The fixed order in which the parts take their room: margins, title, legend, axes.
     QRect area = bounds.adjusted(ChartMargin, ChartMargin, -ChartMargin, -ChartMargin);
@@ -273,6 +276,8 @@ TChartScene BuildChartScene(const TChartSettings& settings, const TChartSeriesLi
             scene.legend =
                 PlaceLegend(std::move(rows), measure,
                             QPoint(strip.right() + 1 - measure.size.width(), strip.top()));
+            for (TLegendItem& item : scene.legend.items)
+                item.color = ToQColor(item.row.color, system);
         }
     }
     LayOutAxes(scene, series, area, metrics, locale);
@@ -284,11 +289,11 @@ TChartScene BuildChartScene(const TChartSettings& settings, const TChartSeriesLi
         if (!s->Active() || s->Count() == 0)
             continue;
         if (const auto* bars = dynamic_cast<const TBarSeries*>(s))
-            BuildBars(*bars, scene, plan.bars);
+            BuildBars(*bars, scene, system, plan.bars);
         else
-            BuildLines(*s, scene, plan.lines);
+            BuildLines(*s, scene, system, plan.lines);
         if (s->Marks().visible)
-            BuildMarks(*s, scene, metrics, locale, scene.marks);
+            BuildMarks(*s, scene, metrics, locale, system, scene.marks);
     }
     return scene;
 }

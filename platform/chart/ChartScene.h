@@ -5,6 +5,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartLegend.h"
 #include "chart/ChartSeries.h"
+#include "chart/ChartSettings.h"
 #include "chart/ChartText.h"
 
 #include <QColor>
@@ -14,16 +15,6 @@
 #include <QRect>
 #include <QStringList>
 #include <vector>
-
-// The chart-wide settings that shape a frame.
-struct TChartSettings {
-    QStringList title;
-    TColor color = clBtnFace;                       // behind everything
-    TColor backWallColor = RGBColor(192, 192, 192); // behind the plot, unless transparent
-    bool backWallTransparent = true;
-    TColor titleColor = RGBColor(0, 0, 255);
-    bool legendVisible = true;
-};
 
 constexpr int ChartMargin = 8; // around the whole chart
 constexpr int TitleGap = 6;    // below the title
@@ -94,6 +85,7 @@ struct TMarkRoom {
 };
 TMarkRoom MarkRoom(const TChartSeriesList& series, const TTextMetrics& metrics);
 
+// `system` resolves the system colours that settings, series and marks may name.
 TChartScene BuildChartScene(const TChartSettings& settings, const TChartSeriesList& series,
-                            const QRect& bounds, const TTextMetrics& metrics,
-                            const QLocale& locale);
+                            const QRect& bounds, const TTextMetrics& metrics, const QLocale& locale,
+                            const TSystemColours& system);

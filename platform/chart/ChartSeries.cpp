@@ -1,6 +1,7 @@
 #include "chart/ChartSeries.h"
 
-#include "rtl/Exceptions.h"
+#include "layout/LayoutValue.h"
+#include "runtime/Exceptions.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 // The data of a chart: series of points and the list a chart keeps them in. Plain data only; how
 // a series looks is decided in ChartScene and drawn in ChartPainter.
 
-#include "gui/Classes.h"
-#include "gui/Graphics.h"
+#include "components/Component.h"
+#include "runtime/Colour.h"
 
 #include <QString>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "chart/ChartText.h"
 
-#include "rtl/SysUtils.h"
+#include "runtime/NumberFormat.h"
 
 QString ChartValueText(double value, const QLocale& locale) {
     return FormatFloat(QStringLiteral("#,##0.###"), value, locale);

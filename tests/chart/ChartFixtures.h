@@ -2,8 +2,8 @@
 // The program's two charts built as its form layout builds them, filled as its handlers fill them,
 // and text sizes that do not depend on the fonts installed.
 
-#include "chart/Chart.h"
 #include "chart/ChartText.h"
+#include "chartcontrol/ChartControl.h"
 #include "support/LayoutValues.h"
 
 #include <QImage>

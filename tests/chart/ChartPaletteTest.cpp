@@ -2,7 +2,7 @@
 #include "chart/ChartPalette.h"
 
 #include "ChartFixtures.h"
-#include "rtl/Exceptions.h"
+#include "runtime/Exceptions.h"
 
 #include <gtest/gtest.h>
 #include <string>

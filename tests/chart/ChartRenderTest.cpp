@@ -1,8 +1,10 @@
 // Both charts rendered offscreen and read back pixel by pixel. The images are also written to
 // the temporary directory (chart1.png, chart2_first.png, ...) for a look by eye.
-#include "chart/Chart.h"
+#include "chartcontrol/ChartControl.h"
 
 #include "ChartFixtures.h"
+#include "chart/ChartScene.h"
+#include "gui/SystemColours.h"
 
 #include <QDir>
 #include <cmath>

@@ -15,6 +15,8 @@ using namespace chart_test;
 
 const QLocale us(QLocale::English, QLocale::UnitedStates);
 const QRect bounds(0, 0, kImageWidth, kImageHeight);
+// Tooltip yellow unlike any platform default: marks must take the colours passed in.
+const TSystemColours system{.infoBk = QColor(250, 240, 10)};
 
 std::vector<QString> Texts(const std::vector<TTextItem>& items) {
     std::vector<QString> texts;
@@ -28,7 +30,7 @@ protected:
     TChartScene Build(const TChart& chart) const {
         TChartSettings settings;
         settings.title = chart.TitleText();
-        return BuildChartScene(settings, chart.SeriesList(), bounds, metrics, us);
+        return BuildChartScene(settings, chart.SeriesList(), bounds, metrics, us, system);
     }
 
     void ExpectFinite(const TChartScene& scene) const {
@@ -102,7 +104,7 @@ TEST_F(Scene, BarMarksStandAboveTheBarsJoinedByTwentyPixels) {
         EXPECT_EQ(mark.line.p2(), QPoint(bar.center().x(), bar.top() - 20));
         EXPECT_EQ(mark.box.bottom(), bar.top() - 20);
         EXPECT_GE(mark.box.top(), scene.plot.top()); // the axis made room for it
-        EXPECT_EQ(mark.fill, ColorToQColor(clInfoBk));
+        EXPECT_EQ(mark.fill, system.infoBk);
     }
     EXPECT_EQ(scene.marks[0].text, QStringLiteral("Qd"));
     EXPECT_EQ(scene.marks[1].text, QStringLiteral("Qs"));
@@ -256,7 +258,8 @@ TEST_F(Scene, TinyChartDoesNotBreak) {
     TChartSettings settings;
     settings.title = bars->TitleText();
     for (const QRect& tiny : {QRect(0, 0, 0, 0), QRect(0, 0, 10, 10), QRect(0, 0, 60, 40)}) {
-        const TChartScene scene = BuildChartScene(settings, bars->SeriesList(), tiny, metrics, us);
+        const TChartScene scene =
+            BuildChartScene(settings, bars->SeriesList(), tiny, metrics, us, system);
         EXPECT_GE(scene.plot.width(), 1);
         EXPECT_GE(scene.plot.height(), 1);
     }

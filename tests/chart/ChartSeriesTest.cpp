@@ -1,8 +1,8 @@
 // Points, titles and colours of a series, both kinds, alone and after joining a chart.
-#include "chart/Chart.h"
+#include "chartcontrol/ChartControl.h"
 
 #include "ChartFixtures.h"
-#include "rtl/Exceptions.h"
+#include "runtime/Exceptions.h"
 #include "support/QStringPrinter.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 // The chart control: its series list, the properties the form layout gives it, and redrawing.
-#include "chart/Chart.h"
+#include "chartcontrol/ChartControl.h"
 
 #include "ChartFixtures.h"
-#include "rtl/Exceptions.h"
+#include "runtime/Exceptions.h"
 #include "support/QStringPrinter.h"
 
 #include <QTest>

@@ -1,6 +1,7 @@
 // The program's start-up with a form class whose layout is not in the executable: the report
 // names the exception's class and message, no window is shown and the exit code is 1.
-#include "gui/Forms.h"
+#include "gui/Application.h"
+#include "gui/ProgramStartup.h"
 
 namespace {
 

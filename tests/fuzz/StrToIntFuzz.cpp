@@ -1,8 +1,8 @@
 // Feeds arbitrary text to StrToInt and compares it with a second, separately written reading of
 // the same grammar. Any disagreement on acceptance, value or error message stops the run.
 
-#include "rtl/Exceptions.h"
-#include "rtl/SysUtils.h"
+#include "runtime/Exceptions.h"
+#include "runtime/IntegerText.h"
 
 #include <QString>
 #include <cstddef>

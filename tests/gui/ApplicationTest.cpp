@@ -1,5 +1,5 @@
 // The application object's report of exceptions that leave the program's handlers.
-#include "gui/Forms.h"
+#include "gui/Application.h"
 
 #include <QApplication>
 #include <QMessageBox>

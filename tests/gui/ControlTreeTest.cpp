@@ -1,8 +1,9 @@
 // Controls placed in windowed parents: taking the tree apart in any order, and the Tab key
 // following TabStop set from code on controls whose focus sits on an inner widget.
-#include "gui/ComCtrls.h"
-#include "gui/Forms.h"
-#include "gui/StdCtrls.h"
+#include "gui/Application.h"
+#include "gui/Label.h"
+#include "gui/PageControl.h"
+#include "gui/TrackBar.h"
 
 #include <QApplication>
 #include <QTest>

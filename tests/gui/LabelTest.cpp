@@ -1,9 +1,11 @@
 // The label: its caption, the size it takes from it, and what it paints.
 
+#include "gui/Label.h"
 #include "GuiInput.h"
-#include "gui/ComCtrls.h"
-#include "gui/StdCtrls.h"
-#include "rtl/Exceptions.h"
+#include "gui/PageControl.h"
+#include "gui/ResolutionScaling.h"
+#include "gui/TrackBar.h"
+#include "runtime/Exceptions.h"
 #include "support/LayoutValues.h"
 
 #include <QFontMetrics>

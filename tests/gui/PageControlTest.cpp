@@ -1,10 +1,12 @@
 // The page control and its tab sheets, built as the layout builds them: each component made with
 // the form as owner, placed in its parent, given its values, and told when the whole is loaded.
 
+#include "gui/PageControl.h"
 #include "GuiInput.h"
-#include "gui/ComCtrls.h"
-#include "gui/StdCtrls.h"
-#include "rtl/Exceptions.h"
+#include "gui/Label.h"
+#include "gui/ResolutionScaling.h"
+#include "gui/TrackBar.h"
+#include "runtime/Exceptions.h"
 #include "support/LayoutValues.h"
 
 #include <QTabBar>

@@ -1,10 +1,11 @@
 // The track bar under real keys and mouse: both of the layout's track bars, placed as it places
 // them, each with an OnChange that records the position it sees.
 
+#include "gui/TrackBar.h"
 #include "GuiInput.h"
-#include "gui/ComCtrls.h"
-#include "gui/Forms.h"
-#include "rtl/Exceptions.h"
+#include "gui/Application.h"
+#include "gui/PageControl.h"
+#include "runtime/Exceptions.h"
 #include "support/LayoutValues.h"
 
 #include <climits>

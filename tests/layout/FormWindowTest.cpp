@@ -2,7 +2,8 @@
 // the tabs it opens on.
 #include "LayoutForm.h"
 
-#include "gui/Graphics.h"
+#include "gui/SystemColours.h"
+#include "runtime/Colour.h"
 
 #include <QFontInfo>
 #include <QTabBar>

@@ -2,7 +2,7 @@
 // TabOrder, charts and labels never take the focus, and a focused track bar steps with its keys.
 #include "LayoutForm.h"
 
-#include "rtl/SysUtils.h"
+#include "runtime/IntegerText.h"
 
 namespace {
 

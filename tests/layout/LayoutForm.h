@@ -3,6 +3,7 @@
 // every expected position is known whatever fonts the machine has.
 
 #include "Unit1.h"
+#include "gui/Application.h"
 
 #include <QApplication>
 #include <QFont>

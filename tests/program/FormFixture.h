@@ -3,6 +3,7 @@
 // instead of shown.
 
 #include "Unit1.h"
+#include "gui/Application.h"
 #include "support/QStringPrinter.h"
 
 #include <QApplication>

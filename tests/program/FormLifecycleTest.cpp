@@ -1,7 +1,7 @@
 // The main form's life: made from its layout, shown once, its handlers' failures reported, closed.
 #include "FormFixture.h"
 
-#include "rtl/SysUtils.h"
+#include "runtime/IntegerText.h"
 
 #include <QTest>
 #include <fstream>

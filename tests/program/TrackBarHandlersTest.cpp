@@ -2,7 +2,7 @@
 // rebuilds the bars at once; the line chart never follows.
 #include "FormFixture.h"
 
-#include "rtl/SysUtils.h"
+#include "runtime/IntegerText.h"
 
 #include <QTest>
 

@@ -1,7 +1,9 @@
 #pragma once
 // Values as the layout reader hands them to components.
 
-#include "gui/Classes.h"
+#include "components/Component.h"
+#include "layout/LayoutValue.h"
+#include "layout/PublishedTable.h"
 
 namespace layout_values {
 

@@ -1,6 +1,6 @@
 // Runs the widget tests inside a QApplication with the layer's application object, as the program
 // itself would have them.
-#include "gui/Forms.h"
+#include "gui/Application.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

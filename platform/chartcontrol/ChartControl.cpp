@@ -1,0 +1,137 @@
+#include "chartcontrol/ChartControl.h"
+
+#include "chart/ChartPainter.h"
+#include "chart/ChartScene.h"
+#include "gui/SystemColours.h"
+#include "layout/LayoutValue.h"
+#include "runtime/Exceptions.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <optional>
+
+struct TChart::TextCache {
+    std::optional<TFontTextMetrics> metrics;
+    TStaticTextCache texts;
+};
+
+TChart::TChart(TComponent* AOwner) : TWinControl(AOwner), texts_(std::make_unique<TextCache>()) {
+    SetTabStop(false);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted
+}
+
+TChart::~TChart() {
+    // The series may outlive the chart; they must not report to it any more.
+    for (TChartSeries* series : series_)
+        series->chart_ = nullptr;
+}
+
+void TChart::AddSeries(TChartSeries* series) {
+    if (series == nullptr || series_.IndexOf(series) >= 0)
+        return;
+    if (series->chart_ != nullptr)
+        series->chart_->RemoveSeries(series);
+    if (!series->HasStoredColor())
+        series->AssignAutomaticColor(FreeSeriesColor(series));
+    series->chart_ = this;
+    series_.Add(series);
+    update();
+}
+
+void TChart::RemoveSeries(TChartSeries* series) {
+    if (series_.IndexOf(series) < 0)
+        return;
+    series_.Remove(series);
+    series->chart_ = nullptr;
+    update();
+}
+
+TColor TChart::FreeSeriesColor(const TChartSeries* series) const {
+    std::vector<TColor> taken;
+    for (const TChartSeries* other : series_)
+        if (other != series)
+            taken.push_back(other->SeriesColor());
+    return ChooseSeriesColor(ColorPalette(), taken, settings_.color, settings_.backWallColor);
+}
+
+void TChart::SeriesChanged(TChartSeries*) {
+    update();
+}
+
+void TChart::SetTitleText(const QStringList& lines) {
+    settings_.title = lines;
+    update();
+}
+
+void TChart::SetColor(TColor color) {
+    settings_.color = color;
+    update();
+}
+
+void TChart::SetBackWallColor(TColor color) {
+    settings_.backWallColor = color;
+    update();
+}
+
+const std::vector<TColor>& TChart::ColorPalette() const {
+    return ::ColorPalette(paletteIndex_);
+}
+
+void TChart::SetColorPaletteIndex(int index) {
+    if (index == paletteIndex_)
+        return;
+    ::ColorPalette(index); // throws before anything changes
+    paletteIndex_ = index;
+    for (TChartSeries* series : series_)
+        if (!series->HasStoredColor())
+            series->AssignAutomaticColor(FreeSeriesColor(series));
+    update();
+}
+
+TChartScene TChart::Scene(const QRect& bounds) const {
+    if (!texts_->metrics || texts_->metrics->Font() != font())
+        texts_->metrics.emplace(font());
+    return BuildChartScene(settings_, series_, bounds, *texts_->metrics, QLocale(),
+                           CurrentSystemColours());
+}
+
+void TChart::Draw(QPainter& painter, const QRect& bounds) const {
+    PaintChartScene(painter, Scene(bounds), font(), texts_->texts);
+}
+
+void TChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    Draw(painter, rect());
+}
+
+void TChart::SetProperty(const QString& name, const TLayoutValue& value) {
+    if (name == QLatin1String("Title.Text.Strings")) {
+        SetTitleText(value.AsStrings(name));
+    } else if (name == QLatin1String("View3D")) {
+        SetView3D(value.AsBool(name));
+    } else if (name == QLatin1String("PrintMargins")) {
+        const std::vector<int> margins = value.AsIntList(name);
+        if (margins.size() != 4)
+            ThrowInvalidValue(name, value.items.join(QLatin1Char(' ')));
+        SetPrintMargins({margins[0], margins[1], margins[2], margins[3]});
+    } else if (name == QLatin1String("ColorPaletteIndex")) {
+        const int index = value.AsInt(name);
+        if (!HasColorPalette(index))
+            ThrowInvalidValue(name, QString::number(index));
+        SetColorPaletteIndex(index);
+    } else if (name == QLatin1String("Color")) {
+        SetColor(LayoutColor(name, value));
+    } else if (name == QLatin1String("BackWall.Color")) {
+        SetBackWallColor(LayoutColor(name, value));
+    } else {
+        TWinControl::SetProperty(name, value);
+    }
+}
+
+void TChart::InsertChild(TComponent* child) {
+    if (auto* series = dynamic_cast<TChartSeries*>(child))
+        AddSeries(series);
+    else
+        TWinControl::InsertChild(child);
+}
