@@ -231,7 +231,7 @@ std::vector<TAxisLabel> PointLabels(const TChartSeriesList& series, const TAxisS
     for (const TChartSeries* s : series) {
         if (!s->Active() || !s->HasLabels())
             continue;
-        const std::vector<double>& xs = s->XValues().Values();
+        const std::span<const double> xs = s->XValues().Values();
         for (int i = 0; i < s->Count(); ++i) {
             const double x = xs[static_cast<std::size_t>(i)];
             const QString& text = s->Label(i);

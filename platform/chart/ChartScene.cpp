@@ -134,8 +134,8 @@ private:
 
 void BuildBars(const TBarSeries& s, const TChartScene& scene, std::vector<TBarItem>& bars) {
     const TBarPlacer placer(s, scene);
-    const std::vector<double>& xs = s.XValues().Values();
-    const std::vector<double>& ys = s.YValues().Values();
+    const std::span<const double> xs = s.XValues().Values();
+    const std::span<const double> ys = s.YValues().Values();
     bars.reserve(xs.size());
     for (int i = 0; i < s.Count(); ++i) {
         const double x = xs[static_cast<std::size_t>(i)];
@@ -150,8 +150,8 @@ void BuildBars(const TBarSeries& s, const TChartScene& scene, std::vector<TBarIt
 
 // One polyline per stretch of equal colour: with no point colours, one for the whole series.
 void BuildLines(const TChartSeries& s, const TChartScene& scene, std::vector<TLineRun>& runs) {
-    const std::vector<double>& xs = s.XValues().Values();
-    const std::vector<double>& ys = s.YValues().Values();
+    const std::span<const double> xs = s.XValues().Values();
+    const std::span<const double> ys = s.YValues().Values();
     const bool pointColors = s.HasOwnColors();
     QPolygonF points;
     points.reserve(static_cast<qsizetype>(xs.size()));
