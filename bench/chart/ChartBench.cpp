@@ -218,6 +218,36 @@ void BM_HandDrawnBar(benchmark::State& state) {
     }
 }
 
+// Filling a series of `points` points in the order the argument names: where AddXY finds each
+// point's place and makes room for it.
+enum class FillOrder { Ascending, Descending, Scattered };
+
+void FillSeries(benchmark::State& state, FillOrder order) {
+    const auto points = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        TLineSeries series(nullptr);
+        for (int i = 0; i < points; ++i) {
+            const int x = order == FillOrder::Ascending    ? i
+                          : order == FillOrder::Descending ? points - i
+                                                           : (i * 7919) % points;
+            series.AddXY(x, Qd(x));
+        }
+        benchmark::DoNotOptimize(series.Count());
+    }
+}
+
+void BM_AddXYAscending(benchmark::State& state) {
+    FillSeries(state, FillOrder::Ascending);
+}
+
+void BM_AddXYDescending(benchmark::State& state) {
+    FillSeries(state, FillOrder::Descending);
+}
+
+void BM_AddXYScattered(benchmark::State& state) {
+    FillSeries(state, FillOrder::Scattered);
+}
+
 BENCHMARK(BM_OursBar);
 BENCHMARK(BM_OursBarDirect);
 BENCHMARK(BM_OursBarLayout);
@@ -226,6 +256,10 @@ BENCHMARK(BM_HandDrawnBar);
 // The argument is the points per line; the charts hold two lines.
 BENCHMARK(BM_OursLine)->Arg(11)->Arg(500)->Arg(50000)->Complexity();
 BENCHMARK(BM_QtChartsLine)->Arg(11)->Arg(500)->Arg(50000)->Complexity();
+// The argument is the number of points.
+BENCHMARK(BM_AddXYAscending)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddXYDescending)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddXYScattered)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

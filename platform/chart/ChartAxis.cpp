@@ -7,6 +7,8 @@ namespace {
 
 constexpr double maxMagnitude = 1e300;
 constexpr int maxTicks = 1000;
+// Labels show at most three decimals (ChartValueText): a finer step would repeat their texts.
+constexpr double finestValueStep = 0.001;
 
 TValueRange Clamped(TValueRange range) {
     return {ClampToAxis(range.min), ClampToAxis(range.max)};
@@ -166,15 +168,22 @@ double TAxisScale::Length() const {
     return std::fabs(to - from);
 }
 
+int AxisLabelSpace(TAxisSide side, const TTextMetrics& metrics) {
+    // Side by side, numbers closer than two digits read as one.
+    return side == TAxisSide::Left ? AxisLabelGap
+                                   : std::max(AxisLabelGap, metrics.Width(QStringLiteral("00")));
+}
+
 bool LabelsCollide(const std::vector<TAxisLabel>& labels, TAxisSide side,
                    const TTextMetrics& metrics) {
+    const int gap = AxisLabelSpace(side, metrics);
     for (std::size_t i = 1; i < labels.size(); ++i) {
         const double distance = std::fabs(labels[i].position - labels[i - 1].position);
         const double needed =
             side == TAxisSide::Left
                 ? metrics.Height()
                 : (metrics.Width(labels[i].text) + metrics.Width(labels[i - 1].text)) / 2.0;
-        if (distance < needed + AxisLabelGap)
+        if (distance < needed + gap)
             return true;
     }
     return false;
@@ -193,7 +202,7 @@ std::vector<TAxisLabel> ValueLabels(const TAxisScale& scale, TAxisSide side,
                                           metrics.Width(ChartValueText(scale.range.max, locale))) +
                                      3.0 * AxisLabelGap;
     const double wanted = std::max(1.0, std::floor(length / std::max(spacing, 1.0)));
-    double step = NiceNumber(span / wanted, true);
+    double step = std::max(NiceNumber(span / wanted, true), finestValueStep);
     // Each round at least doubles the step, so this ends long before the limit.
     for (int round = 0; round < 64; ++round, step = NextNiceStep(step)) {
         const std::vector<double> ticks = TickValues(scale.range, step, maxTicks);
@@ -215,13 +224,14 @@ std::vector<TAxisLabel> PointLabels(const TChartSeriesList& series, const TAxisS
     const int columns = static_cast<int>(std::min(scale.Length(), 1e5)) + 1;
     // Pixel columns already under a label: most points are turned down without measuring text.
     std::vector<bool> taken(static_cast<std::size_t>(columns), false);
+    const double gap = AxisLabelSpace(TAxisSide::Bottom, metrics);
     const auto column = [&](double pixel) {
         return static_cast<int>(std::clamp(std::floor(pixel - start), 0.0, columns - 1.0));
     };
     for (const TChartSeries* s : series) {
         if (!s->Active() || !s->HasLabels())
             continue;
-        const std::vector<double>& xs = s->XValues().Values();
+        const std::span<const double> xs = s->XValues().Values();
         for (int i = 0; i < s->Count(); ++i) {
             const double x = xs[static_cast<std::size_t>(i)];
             const QString& text = s->Label(i);
@@ -230,7 +240,7 @@ std::vector<TAxisLabel> PointLabels(const TChartSeriesList& series, const TAxisS
             const double position = scale.ToPixel(x);
             if (taken[static_cast<std::size_t>(column(position))])
                 continue;
-            const double half = metrics.Width(text) / 2.0 + AxisLabelGap / 2.0;
+            const double half = metrics.Width(text) / 2.0 + gap / 2.0;
             const int first = column(position - half);
             const int last = column(position + half);
             if (std::find(taken.begin() + first, taken.begin() + last + 1, true) !=

@@ -61,14 +61,18 @@ struct TAxisLabel {
 };
 
 constexpr int AxisLabelGap = 4; // least free pixels between two labels
+// The free pixels kept between neighbouring labels of an axis: AxisLabelGap above one another, the
+// width of "00" (at least AxisLabelGap) side by side.
+int AxisLabelSpace(TAxisSide side, const TTextMetrics& metrics);
 
 // Numbers at the finest 1-2-5 step whose labels stay apart, starting from a step that gives a
-// tick every few text heights (left) or label widths (bottom).
+// tick every few text heights (left) or label widths (bottom). Never finer than 0.001, the last
+// decimal a label shows.
 std::vector<TAxisLabel> ValueLabels(const TAxisScale& scale, TAxisSide side,
                                     const TTextMetrics& metrics, const QLocale& locale);
 // Each labelled point's label at its x position, skipping labels that would overlap one before.
 std::vector<TAxisLabel> PointLabels(const TChartSeriesList& series, const TAxisScale& scale,
                                     const TTextMetrics& metrics);
-// True when two neighbours come closer than AxisLabelGap.
+// True when two neighbours come closer than AxisLabelSpace.
 bool LabelsCollide(const std::vector<TAxisLabel>& labels, TAxisSide side,
                    const TTextMetrics& metrics);

@@ -58,6 +58,29 @@ TLegendMeasure MeasureLegend(const std::vector<TLegendRow>& rows, const TTextMet
     return measure;
 }
 
+TLegendMeasure FitLegend(std::vector<TLegendRow>& rows, TLegendMeasure measure, int maxWidth,
+                         const TTextMetrics& metrics) {
+    if (rows.empty() || measure.size.width() <= maxWidth)
+        return measure;
+    const int beside = measure.size.width() - measure.valueWidth - measure.textWidth;
+    const int room = std::max(0, maxWidth - beside);
+    const int half = room / 2;
+    if (measure.valueWidth <= half)
+        measure.textWidth = room - measure.valueWidth;
+    else if (measure.textWidth <= room - half)
+        measure.valueWidth = room - measure.textWidth;
+    else {
+        measure.valueWidth = half;
+        measure.textWidth = room - half;
+    }
+    for (TLegendRow& row : rows) {
+        row.value = metrics.Elide(row.value, measure.valueWidth);
+        row.text = metrics.Elide(row.text, measure.textWidth);
+    }
+    measure.size.setWidth(beside + measure.valueWidth + measure.textWidth);
+    return measure;
+}
+
 TLegendPlan PlaceLegend(std::vector<TLegendRow> rows, const TLegendMeasure& measure,
                         QPoint topLeft) {
     TLegendPlan plan;

@@ -43,6 +43,15 @@ struct TLegendMeasure {
 
 TLegendMeasure MeasureLegend(const std::vector<TLegendRow>& rows, const TTextMetrics& metrics);
 
+// The legend takes at most this share of the chart's width.
+constexpr double LegendMaxWidthShare = 1.0 / 3;
+
+// Narrows a legend measured wider than `maxWidth` to it: beside the symbols, each column keeps its
+// width up to half of the room, a column needing less leaves the rest to the other, and the
+// values and texts of a narrowed column are elided.
+TLegendMeasure FitLegend(std::vector<TLegendRow>& rows, TLegendMeasure measure, int maxWidth,
+                         const TTextMetrics& metrics);
+
 struct TLegendItem {
     TLegendRow row;
     QColor color; // of the symbol: the row's colour resolved

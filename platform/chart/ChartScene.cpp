@@ -20,8 +20,9 @@ int WidestLabel(const std::vector<TAxisLabel>& labels, const TTextMetrics& metri
     return widest;
 }
 
+// Labels wider than `width` are elided to it.
 void PlaceLeftAxis(TAxisPlan& axis, const std::vector<TAxisLabel>& labels, const QRect& plot,
-                   const TTextMetrics& metrics) {
+                   int width, const TTextMetrics& metrics) {
     const int h = metrics.Height();
     axis.line = QLine(plot.left(), plot.top(), plot.left(), plot.bottom());
     for (const TAxisLabel& label : labels) {
@@ -29,10 +30,11 @@ void PlaceLeftAxis(TAxisPlan& axis, const std::vector<TAxisLabel>& labels, const
         axis.ticks.emplace_back(plot.left() - AxisTickLength, y, plot.left() - 1, y);
         if (y > plot.top() && y < plot.bottom())
             axis.grid.emplace_back(plot.left() + 1, y, plot.right() - 1, y);
-        const int w = metrics.Width(label.text);
+        const QString text = metrics.Elide(label.text, width);
+        const int w = std::min(metrics.Width(text), width);
         const int right = plot.left() - AxisTickLength - AxisLabelOffset;
         axis.labels.push_back(
-            {QRect(right - w, y - h / 2, w, h), label.text, Qt::AlignRight | Qt::AlignVCenter});
+            {QRect(right - w, y - h / 2, w, h), text, Qt::AlignRight | Qt::AlignVCenter});
     }
 }
 
@@ -74,14 +76,17 @@ void LayOutAxes(TChartScene& scene, const TChartSeriesList& series, QRect area,
     std::vector<TAxisLabel> leftLabels;
     if (scene.left.style != TAxisLabelStyle::None && yData) // no numbers without values
         leftLabels = ValueLabels(scene.left.scale, TAxisSide::Left, metrics, locale);
-    const int leftWidth = WidestLabel(leftLabels, metrics);
+    // Numbers wider than their share of the chart are elided: they must not squeeze the plot.
+    const int widest = static_cast<int>(scene.bounds.width() * AxisMaxWidthShare);
+    const int leftWidth = std::min(WidestLabel(leftLabels, metrics), widest);
     TakeLeft(area, AxisTickLength + (leftWidth > 0 ? AxisLabelOffset + leftWidth : 0));
 
     const std::optional<TValueRange> xData = AxisDataRange(series, TAxisSide::Bottom);
     const TValueRange xRange = SpreadRange(xData);
     if (scene.bottom.style == TAxisLabelStyle::Value) // the last number stands half past the plot
-        TakeRight(area, std::max(metrics.Width(ChartValueText(xRange.min, locale)),
-                                 metrics.Width(ChartValueText(xRange.max, locale))) /
+        TakeRight(area, std::min(std::max(metrics.Width(ChartValueText(xRange.min, locale)),
+                                          metrics.Width(ChartValueText(xRange.max, locale))),
+                                 widest) /
                             2);
     if (area.width() < 1)
         area.setWidth(1);
@@ -95,7 +100,7 @@ void LayOutAxes(TChartScene& scene, const TChartSeriesList& series, QRect area,
         bottomLabels = PointLabels(series, scene.bottom.scale, metrics);
     else if (scene.bottom.style == TAxisLabelStyle::Value && xData)
         bottomLabels = ValueLabels(scene.bottom.scale, TAxisSide::Bottom, metrics, locale);
-    PlaceLeftAxis(scene.left, leftLabels, scene.plot, metrics);
+    PlaceLeftAxis(scene.left, leftLabels, scene.plot, leftWidth, metrics);
     PlaceBottomAxis(scene.bottom, bottomLabels, scene.plot, metrics);
 }
 
@@ -130,8 +135,8 @@ private:
 void BuildBars(const TBarSeries& s, const TChartScene& scene, const TSystemColours& system,
                std::vector<TBarItem>& bars) {
     const TBarPlacer placer(s, scene);
-    const std::vector<double>& xs = s.XValues().Values();
-    const std::vector<double>& ys = s.YValues().Values();
+    const std::span<const double> xs = s.XValues().Values();
+    const std::span<const double> ys = s.YValues().Values();
     bars.reserve(xs.size());
     for (int i = 0; i < s.Count(); ++i) {
         const double x = xs[static_cast<std::size_t>(i)];
@@ -147,8 +152,8 @@ void BuildBars(const TBarSeries& s, const TChartScene& scene, const TSystemColou
 // One polyline per stretch of equal colour: with no point colours, one for the whole series.
 void BuildLines(const TChartSeries& s, const TChartScene& scene, const TSystemColours& system,
                 std::vector<TLineRun>& runs) {
-    const std::vector<double>& xs = s.XValues().Values();
-    const std::vector<double>& ys = s.YValues().Values();
+    const std::span<const double> xs = s.XValues().Values();
+    const std::span<const double> ys = s.YValues().Values();
     const bool pointColors = s.HasOwnColors();
     QPolygonF points;
     points.reserve(static_cast<qsizetype>(xs.size()));
@@ -218,11 +223,13 @@ void PlaceTitle(TChartScene& scene, const QStringList& lines, int top,
                 const TTextMetrics& metrics) {
     const int h = metrics.Height();
     const double centre = (scene.plot.left() + scene.plot.right() + 1) / 2.0;
+    const int room = std::max(0, scene.bounds.width() - 2 * ChartMargin);
     for (const QString& line : lines) {
-        const int w = std::min(metrics.Width(line), scene.bounds.width());
+        const QString text = metrics.Elide(line, room);
+        const int w = std::min(metrics.Width(text), room);
         int left = PixelOf(centre - w / 2.0);
         left = std::clamp(left, scene.bounds.left(), scene.bounds.right() + 1 - w);
-        scene.title.push_back({QRect(left, top, w, h), line, Qt::AlignCenter});
+        scene.title.push_back({QRect(left, top, w, h), text, Qt::AlignCenter});
         top += h;
     }
 }
@@ -270,8 +277,11 @@ TChartScene BuildChartScene(const TChartSettings& settings, const TChartSeriesLi
         const int maxRows =
             std::max(0, (area.height() - 2 * LegendPadding) / LegendRowHeight(metrics));
         std::vector<TLegendRow> rows = LegendRows(series, locale, maxRows);
-        const TLegendMeasure measure = MeasureLegend(rows, metrics);
-        if (!rows.empty()) {
+        const int maxWidth = std::min(static_cast<int>(bounds.width() * LegendMaxWidthShare),
+                                      area.width() - LegendGap);
+        const TLegendMeasure measure =
+            FitLegend(rows, MeasureLegend(rows, metrics), maxWidth, metrics);
+        if (!rows.empty() && measure.size.width() <= maxWidth) {
             const QRect strip = TakeRight(area, measure.size.width() + LegendGap);
             scene.legend =
                 PlaceLegend(std::move(rows), measure,

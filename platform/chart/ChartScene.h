@@ -21,6 +21,8 @@ constexpr int TitleGap = 6;    // below the title
 constexpr int LegendGap = 12;  // between the plot and the legend
 constexpr int AxisTickLength = 4;
 constexpr int AxisLabelOffset = 2; // between a tick and its label
+// The numbers of an axis take at most this share of the chart's width beside the plot.
+constexpr double AxisMaxWidthShare = 1.0 / 3;
 
 struct TTextItem {
     QRect rect;

@@ -19,7 +19,7 @@ double TChartValueList::operator[](int index) const {
 
 std::optional<TValueRange> TChartValueList::FiniteRange() const {
     std::optional<TValueRange> range;
-    for (const double v : values_) {
+    for (const double v : values_.View()) {
         if (!std::isfinite(v))
             continue;
         if (!range)
@@ -95,33 +95,43 @@ TColor TChartSeries::ValueColor(int index) const {
 }
 
 int TChartSeries::InsertionIndex(double x) const {
-    const std::vector<double>& xs = xValues_.values_;
+    const TChartListOrder order = xValues_.Order();
+    if (order == TChartListOrder::loNone)
+        return Count();
+    // Whether `a` sorts before `b`. NaN has no place among numbers: it sorts behind all of them,
+    // so that the numbers in front of it stay in order.
+    const auto before = [order](double a, double b) {
+        if (std::isnan(a))
+            return false;
+        if (std::isnan(b))
+            return true;
+        return order == TChartListOrder::loAscending ? a < b : a > b;
+    };
     // Behind the last point that sorts no later, so that equal x values keep their order of
-    // arrival. Searched from the end: points mostly arrive in order, and values that do not
-    // compare (NaN) must not send a search astray.
-    int index = Count();
-    switch (xValues_.Order()) {
-    case TChartListOrder::loAscending:
-        while (index > 0 && xs[static_cast<std::size_t>(index - 1)] > x)
-            --index;
-        break;
-    case TChartListOrder::loDescending:
-        while (index > 0 && xs[static_cast<std::size_t>(index - 1)] < x)
-            --index;
-        break;
-    case TChartListOrder::loNone:
-        break;
+    // arrival. A plain binary search: on points left out of order (added while the order was
+    // loNone) it still ends at an index in range.
+    const TPointColumn<double>& xs = xValues_.values_;
+    if (xs.size() == 0 || !before(x, xs[xs.size() - 1]))
+        return Count(); // points mostly arrive in order
+    std::size_t low = 0;
+    std::size_t high = xs.size() - 1;
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (before(x, xs[middle]))
+            high = middle;
+        else
+            low = middle + 1;
     }
-    return index;
+    return static_cast<int>(low);
 }
 
 int TChartSeries::AddXY(double AXValue, double AYValue, const QString& ALabel, TColor AColor) {
     const int index = InsertionIndex(AXValue);
-    const auto at = static_cast<std::ptrdiff_t>(index);
-    xValues_.values_.insert(xValues_.values_.begin() + at, AXValue);
-    yValues_.values_.insert(yValues_.values_.begin() + at, AYValue);
-    labels_.insert(labels_.begin() + at, ALabel);
-    colors_.insert(colors_.begin() + at, AColor);
+    const auto at = static_cast<std::size_t>(index);
+    xValues_.values_.Insert(at, AXValue);
+    yValues_.values_.Insert(at, AYValue);
+    labels_.Insert(at, ALabel);
+    colors_.Insert(at, AColor);
     if (!ALabel.isEmpty())
         ++labelledCount_;
     if (AColor != clAutomaticSeriesColor)
@@ -135,10 +145,10 @@ int TChartSeries::Add(double AValue, const QString& ALabel, TColor AColor) {
 }
 
 void TChartSeries::Clear() {
-    xValues_.values_.clear();
-    yValues_.values_.clear();
-    labels_.clear();
-    colors_.clear();
+    xValues_.values_.Clear();
+    yValues_.values_.Clear();
+    labels_.Clear();
+    colors_.Clear();
     labelledCount_ = 0;
     ownColorCount_ = 0;
     Changed();

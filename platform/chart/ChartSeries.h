@@ -6,7 +6,10 @@
 #include "runtime/Colour.h"
 
 #include <QString>
+#include <algorithm>
+#include <iterator>
 #include <optional>
+#include <span>
 #include <vector>
 
 // Passed as a point's colour: the point keeps no colour of its own and shows its series' colour.
@@ -23,12 +26,55 @@ struct TValueRange {
     friend bool operator==(const TValueRange&, const TValueRange&) = default;
 };
 
+// One column of a series' points (x, y, labels or colours), in point order. Free room is kept in
+// front of the first point, as a vector keeps it behind the last, so that a point added at either
+// end costs no more than an append, and one added inside moves the points on its shorter side.
+template <typename T> class TPointColumn {
+public:
+    std::size_t size() const { return items_.size() - first_; }
+    std::span<const T> View() const { return std::span<const T>(items_).subspan(first_); }
+    const T& operator[](std::size_t index) const { return items_[first_ + index]; }
+    void Insert(std::size_t index, T value);
+    void Clear() {
+        items_.clear();
+        first_ = 0;
+    }
+
+private:
+    std::vector<T> items_; // the free room in front, then the points
+    std::size_t first_ = 0;
+};
+
+template <typename T> void TPointColumn<T>::Insert(std::size_t index, T value) {
+    const std::size_t count = size();
+    if (index >= count - index) { // nearer the end
+        items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(first_ + index),
+                      std::move(value));
+        return;
+    }
+    if (first_ == 0) {
+        // Room in front for as many points again as there are.
+        const std::size_t room = std::max<std::size_t>(count, 8);
+        std::vector<T> grown;
+        grown.reserve(room + count);
+        grown.resize(room);
+        grown.insert(grown.end(), std::make_move_iterator(items_.begin()),
+                     std::make_move_iterator(items_.end()));
+        items_ = std::move(grown);
+        first_ = room;
+    }
+    const auto begin = items_.begin() + static_cast<std::ptrdiff_t>(first_);
+    std::move(begin, begin + static_cast<std::ptrdiff_t>(index), begin - 1);
+    --first_;
+    items_[first_ + index] = std::move(value);
+}
+
 // The values of one dimension of a series' points, in point order.
 class TChartValueList {
 public:
     int Count() const { return static_cast<int>(values_.size()); }
     double operator[](int index) const; // throws Exception when out of bounds
-    const std::vector<double>& Values() const { return values_; }
+    std::span<const double> Values() const { return values_.View(); }
 
     const QString& Name() const { return name_; }
     void SetName(const QString& name) { name_ = name; }
@@ -41,7 +87,7 @@ public:
 
 private:
     friend class TChartSeries;
-    std::vector<double> values_;
+    TPointColumn<double> values_;
     QString name_;
     TChartListOrder order_ = TChartListOrder::loAscending;
 };
@@ -119,7 +165,8 @@ public:
     bool HasLabels() const { return labelledCount_ > 0; }
     bool HasOwnColors() const { return ownColorCount_ > 0; }
 
-    // Adds a point where XValues().Order() puts it and returns its index.
+    // Adds a point where XValues().Order() puts it and returns its index: behind the points whose
+    // x sorts no later, with a NaN x behind every number.
     int AddXY(double AXValue, double AYValue, const QString& ALabel = QString(),
               TColor AColor = clAutomaticSeriesColor);
     // A point at x = Count().
@@ -149,8 +196,8 @@ private:
 
     TChartValueList xValues_;
     TChartValueList yValues_;
-    std::vector<QString> labels_;
-    std::vector<TColor> colors_; // clAutomaticSeriesColor where a point has none
+    TPointColumn<QString> labels_;
+    TPointColumn<TColor> colors_; // clAutomaticSeriesColor where a point has none
     int labelledCount_ = 0;
     int ownColorCount_ = 0;
 };

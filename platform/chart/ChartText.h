@@ -17,6 +17,9 @@ public:
     virtual ~TTextMetrics() = default;
     virtual int Width(const QString& text) const = 0;
     virtual int Height() const = 0; // of one line
+    // `text` whole when it is at most `width` wide, else its start followed by an ellipsis (empty
+    // when not even the ellipsis fits). Cut at a whole character measured by Width().
+    virtual QString Elide(const QString& text, int width) const;
 };
 
 // Measures with a font, remembering the widths it has measured: a chart measures the same few
@@ -27,6 +30,7 @@ public:
     const QFont& Font() const { return font_; }
     int Width(const QString& text) const override;
     int Height() const override { return metrics_.height(); }
+    QString Elide(const QString& text, int width) const override;
 
 private:
     QFont font_;

@@ -2,9 +2,11 @@
 
 #include "runtime/Exceptions.h"
 
-#include <QByteArray>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -69,19 +71,26 @@ QString FormatFloat(const QString& format, double value, const QLocale& locale) 
         return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
     }
 
-    // Rounding works on the fifteen significant digits a double reliably holds, so a value rounds
-    // as it was written: 1234567.8915 is stored just below ...8915 yet must still give ...892.
-    const QByteArray scientific = QByteArray::number(std::fabs(value), 'e', 14);
-    const qsizetype exponentAt = scientific.indexOf('e');
+    // The digits are the shortest that read back as the same double (at most seventeen), so a
+    // value rounds as it was written: 1234567.8915 is stored just below ...8915 yet must still
+    // give ...892, and 2^53 keeps its last digit.
+    std::array<char, 32> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                       std::fabs(value), std::chars_format::scientific);
+    const std::string_view scientific(buffer.data(), written.ptr);
+    const std::size_t exponentAt = scientific.find('e');
     std::string digits;
-    for (qsizetype k = 0; k < exponentAt; ++k) {
+    for (std::size_t k = 0; k < exponentAt; ++k) {
         if (scientific[k] != '.') {
             digits += scientific[k];
         }
     }
     // How many of the digits stand before the decimal point; negative or beyond them for tiny or
     // huge values.
-    qsizetype point = scientific.mid(exponentAt + 1).toInt() + 1;
+    int exponent = 0;
+    std::from_chars(scientific.data() + exponentAt + 1 + (scientific[exponentAt + 1] == '+'),
+                    scientific.data() + scientific.size(), exponent);
+    qsizetype point = exponent + 1;
 
     const qsizetype keep = point + pattern.maxDecimals;
     const auto digitCount = static_cast<qsizetype>(digits.size());

@@ -240,10 +240,41 @@ TEST(AxisNumbers, PricesEveryWholeNumberWhenThereIsRoom) {
     EXPECT_EQ(labels.back(), (TAxisLabel{380, QStringLiteral("10")}));
 }
 
+// Side by side, numbers keep at least the width of two digits between them at any length.
+TEST(AxisNumbers, PricesKeepTwoDigitsApart) {
+    const FixedMetrics metrics;
+    const int least = metrics.Width(QStringLiteral("00"));
+    for (int length = 100; length <= 1000; length += 20) {
+        const TAxisScale scale{{0, 10}, 0, double(length)};
+        const auto labels = ValueLabels(scale, TAxisSide::Bottom, metrics, us);
+        ASSERT_GE(labels.size(), 2u) << length;
+        for (std::size_t i = 1; i < labels.size(); ++i) {
+            const double free =
+                labels[i].position - labels[i - 1].position -
+                (metrics.Width(labels[i].text) + metrics.Width(labels[i - 1].text)) / 2.0;
+            EXPECT_GE(free, least) << length << ": " << labels[i].text.toStdString();
+        }
+    }
+}
+
+// Labels show three decimals: a finer step would print the same number twice.
+TEST(AxisNumbers, TinyValuesNeverRepeatALabel) {
+    const FixedMetrics metrics;
+    const auto texts = [&](TValueRange range) {
+        std::vector<QString> result;
+        for (const TAxisLabel& label :
+             ValueLabels(TAxisScale{range, 170, 0}, TAxisSide::Left, metrics, us))
+            result.push_back(label.text);
+        return result;
+    };
+    EXPECT_EQ(texts({0, 0.00025}), std::vector<QString>{"0"});
+    EXPECT_EQ(texts({0, 0.004}), (std::vector<QString>{"0", "0.001", "0.002", "0.003", "0.004"}));
+}
+
 TEST(AxisNumbers, CollisionIsMeasuredOnTheText) {
-    const FixedMetrics metrics; // "100" is 21 pixels wide
-    const std::vector<TAxisLabel> close{{0, QStringLiteral("100")}, {22, QStringLiteral("100")}};
-    const std::vector<TAxisLabel> apart{{0, QStringLiteral("100")}, {25, QStringLiteral("100")}};
+    const FixedMetrics metrics; // "100" is 21 pixels wide, the gap of "00" 14
+    const std::vector<TAxisLabel> close{{0, QStringLiteral("100")}, {34, QStringLiteral("100")}};
+    const std::vector<TAxisLabel> apart{{0, QStringLiteral("100")}, {35, QStringLiteral("100")}};
     EXPECT_TRUE(LabelsCollide(close, TAxisSide::Bottom, metrics));
     EXPECT_FALSE(LabelsCollide(apart, TAxisSide::Bottom, metrics));
     EXPECT_TRUE(LabelsCollide({{100, "1"}, {84, "2"}}, TAxisSide::Left, metrics));

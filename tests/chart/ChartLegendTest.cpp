@@ -109,6 +109,20 @@ TEST(LegendBox, SeriesRowsHaveNoValueColumn) {
     EXPECT_EQ(plan.items.at(0).text.left(), LegendPadding + LegendSymbolWidth + LegendColumnGap);
 }
 
+TEST(LegendBox, ANarrowedColumnLeavesTheOtherItsWidth) {
+    const FixedMetrics metrics;
+    std::vector<TLegendRow> rows{
+        {TSeriesKind::Bar, kBlue, QStringLiteral("4,750"), QString(40, QLatin1Char('d'))}};
+    const TLegendMeasure natural = MeasureLegend(rows, metrics);
+    const TLegendMeasure fitted = FitLegend(rows, natural, 150, metrics);
+    EXPECT_EQ(fitted.size.width(), 150);
+    EXPECT_EQ(fitted.valueWidth, 35);
+    EXPECT_EQ(fitted.textWidth, 150 - (natural.size.width() - natural.textWidth));
+    EXPECT_EQ(rows[0].value, QStringLiteral("4,750"));
+    EXPECT_TRUE(rows[0].text.endsWith(QChar(0x2026)));
+    EXPECT_LE(metrics.Width(rows[0].text), fitted.textWidth);
+}
+
 TEST(LegendBox, NoRowsNoBox) {
     EXPECT_EQ(MeasureLegend({}, FixedMetrics()).size, QSize());
     EXPECT_TRUE(PlaceLegend({}, TLegendMeasure{}, QPoint(5, 5)).box.isEmpty());

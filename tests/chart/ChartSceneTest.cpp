@@ -253,6 +253,42 @@ TEST_F(Scene, HundredThousandLabelledBarsStayLegible) {
     EXPECT_LT(scene.legend.items.size(), 20u);
 }
 
+// Whatever the series hold, the legend keeps to its share of the chart and the plot to a sane
+// width.
+TEST_F(Scene, LongTitlesAndHugeValuesLeaveThePlotItsRoom) {
+    FillLines(*lines);
+    lines->SeriesList()[0]->SetTitle(QString(95, QLatin1Char('x')));
+    lines->SeriesList()[1]->AddXY(1e300, 2000);
+    bars->SeriesList()[0]->Add(1e300, QStringLiteral("Qd"));
+    bars->SeriesList()[0]->Add(1600, QStringLiteral("Qs"));
+    for (TChart* chart : {lines, bars}) {
+        const TChartScene scene = Build(*chart);
+        EXPECT_GE(scene.plot.width(), bounds.width() / 4);
+        ASSERT_FALSE(scene.legend.items.empty());
+        EXPECT_TRUE(bounds.contains(scene.legend.box));
+        EXPECT_LE(scene.legend.box.width(), bounds.width() / 3);
+        EXPECT_GT(scene.legend.box.left(), scene.plot.right());
+        for (const TLegendItem& item : scene.legend.items) {
+            EXPECT_LE(metrics.Width(item.row.text), item.text.width());
+            EXPECT_LE(metrics.Width(item.row.value), item.value.width());
+        }
+        for (const TTextItem& label : scene.left.labels)
+            EXPECT_GE(label.rect.left(), bounds.left());
+    }
+}
+
+TEST_F(Scene, LongChartTitleIsElidedToTheChart) {
+    FillLines(*lines);
+    TChartSettings settings;
+    settings.title = QStringList{QString(200, QLatin1Char('t'))};
+    const TChartScene scene =
+        BuildChartScene(settings, lines->SeriesList(), bounds, metrics, us, system);
+    ASSERT_EQ(scene.title.size(), 1u);
+    EXPECT_TRUE(scene.title[0].text.endsWith(QChar(0x2026)));
+    EXPECT_LE(metrics.Width(scene.title[0].text), bounds.width() - 2 * ChartMargin);
+    EXPECT_TRUE(bounds.contains(scene.title[0].rect));
+}
+
 TEST_F(Scene, TinyChartDoesNotBreak) {
     FillBars(*bars, 0, 0);
     TChartSettings settings;

@@ -33,8 +33,14 @@ protected:
         }
     }
 
-    std::vector<double> Xs() const { return series->XValues().Values(); }
-    std::vector<double> Ys() const { return series->YValues().Values(); }
+    std::vector<double> Xs() const {
+        const auto xs = series->XValues().Values();
+        return {xs.begin(), xs.end()};
+    }
+    std::vector<double> Ys() const {
+        const auto ys = series->YValues().Values();
+        return {ys.begin(), ys.end()};
+    }
     std::vector<QString> Labels() const {
         std::vector<QString> labels;
         for (int i = 0; i < series->Count(); ++i)
@@ -81,11 +87,59 @@ TEST_P(SeriesModel, UnorderedAddXYAppends) {
     series->AddXY(5, 50);
     EXPECT_EQ(series->AddXY(1, 10), 1);
     EXPECT_EQ(Xs(), (std::vector<double>{5, 1}));
-    // Ordered again, a point goes behind the last one whose x is not greater than its own.
+    // Ordered again, a point goes behind the last one whose x is not greater than its own, a NaN
+    // behind every number and a number in front of every NaN.
     series->XValues().SetOrder(TChartListOrder::loAscending);
     EXPECT_EQ(series->AddXY(3, 30), 2);
     EXPECT_EQ(series->AddXY(std::nan(""), 0), 3);
-    EXPECT_EQ(series->AddXY(0, 0), 4);
+    EXPECT_LT(series->AddXY(0, 0), 4);
+    EXPECT_TRUE(std::isnan(Xs().back()));
+}
+
+// NaN x values gather at the end in their order of arrival; the numbers before them stay sorted.
+TEST_P(SeriesModel, NaNXGoesBehindEveryNumber) {
+    for (const TChartListOrder order :
+         {TChartListOrder::loAscending, TChartListOrder::loDescending}) {
+        series->Clear();
+        series->XValues().SetOrder(order);
+        series->AddXY(2, 0, QStringLiteral("2"));
+        EXPECT_EQ(series->AddXY(std::nan(""), 0, QStringLiteral("n1")), 1);
+        series->AddXY(1, 0, QStringLiteral("1"));
+        series->AddXY(3, 0, QStringLiteral("3"));
+        EXPECT_EQ(series->AddXY(std::nan(""), 0, QStringLiteral("n2")), 4);
+        EXPECT_EQ(Labels(), order == TChartListOrder::loAscending
+                                ? (std::vector<QString>{"1", "2", "3", "n1", "n2"})
+                                : (std::vector<QString>{"3", "2", "1", "n1", "n2"}));
+    }
+}
+
+// Whatever order the points arrive in, each column moves with x: y, label and colour stay with
+// their point, and equal x values keep their order of arrival.
+TEST_P(SeriesModel, PointsArrivingInAnyOrderAreSortedWithTheirValues) {
+    constexpr int count = 600;
+    int (*const descending)(int) = [](int i) { return count - 1 - i; };
+    int (*const scattered)(int) = [](int i) { return (i * 277) % count; };
+    for (int (*const arrival)(int) : {descending, scattered}) {
+        series->Clear();
+        for (int i = 0; i < count; ++i) {
+            const double x = arrival(i) / 2; // two points at each x
+            series->AddXY(x, 10 * x + i, QString::number(i), TColor(i));
+        }
+        ASSERT_EQ(series->Count(), count);
+        for (int k = 0; k < count; ++k) {
+            const int i = series->Label(k).toInt();
+            const double x = arrival(i) / 2;
+            EXPECT_EQ(series->XValues()[k], x);
+            EXPECT_EQ(series->YValues()[k], 10 * x + i);
+            EXPECT_EQ(series->ValueColor(k), TColor(i));
+            if (k == 0)
+                continue;
+            EXPECT_LE(series->XValues()[k - 1], x) << k;
+            if (series->XValues()[k - 1] == x) {
+                EXPECT_LT(series->Label(k - 1).toInt(), i) << k;
+            }
+        }
+    }
 }
 
 TEST_P(SeriesModel, DescendingAddXYKeepsFallingXWithEqualXInArrivalOrder) {

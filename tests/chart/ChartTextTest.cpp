@@ -1,6 +1,7 @@
 // Numbers as the chart writes them, in the user's locale, and the size text takes.
 #include "chart/ChartText.h"
 
+#include "ChartFixtures.h"
 #include "support/QStringPrinter.h"
 
 #include <QFont>
@@ -45,6 +46,26 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"DeDecimals", de, germany, 1234.5, QStringLiteral("1.234,5")},
                     NumberCase{"DeNegative", de, germany, -2300, QStringLiteral("-2.300")}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TextMetrics, ElideKeepsWholeCharactersBeforeAnEllipsis) {
+    const chart_test::FixedMetrics metrics; // 7 pixels a UTF-16 unit
+    const QString ellipsis(QChar(0x2026));
+    EXPECT_EQ(metrics.Elide(QStringLiteral("abcdef"), 42), QStringLiteral("abcdef"));
+    EXPECT_EQ(metrics.Elide(QStringLiteral("abcdef"), 35), QStringLiteral("abcd") + ellipsis);
+    EXPECT_EQ(metrics.Elide(QStringLiteral("abcdef"), 7), ellipsis);
+    EXPECT_EQ(metrics.Elide(QStringLiteral("abcdef"), 6), QString());
+    // Three units fit beside the ellipsis, but the third is the first half of a surrogate pair.
+    EXPECT_EQ(metrics.Elide(QStringLiteral("ab\U0001F600c"), 28), QStringLiteral("ab") + ellipsis);
+}
+
+TEST(FontTextMetrics, ElidesToTheWidth) {
+    const TFontTextMetrics metrics{QFont()};
+    const QString text(200, QLatin1Char('x'));
+    const QString elided = metrics.Elide(text, 100);
+    EXPECT_TRUE(elided.endsWith(QChar(0x2026)));
+    EXPECT_LE(metrics.Width(elided), 100);
+    EXPECT_EQ(metrics.Elide(QStringLiteral("Qd"), 100), QStringLiteral("Qd"));
+}
 
 TEST(FontTextMetrics, MeasuresWithTheFont) {
     const TFontTextMetrics metrics{QFont()};

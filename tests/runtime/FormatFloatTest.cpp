@@ -109,10 +109,23 @@ TEST(FormatFloatHuge, LargestNegativeDouble) {
     const QString text =
         FormatFloat(QString::fromLatin1(kChart), -std::numeric_limits<double>::max(),
                     QLocale(QLocale::German, QLocale::Germany));
-    // 309 digits in 103 groups: the fifteen significant digits, then zeros.
-    EXPECT_TRUE(text.startsWith(QStringLiteral("-179.769.313.486.232.000."))) << text.toStdString();
+    // 309 digits in 103 groups: the seventeen significant digits, then zeros.
+    EXPECT_TRUE(text.startsWith(QStringLiteral("-179.769.313.486.231.570.000.")))
+        << text.toStdString();
     EXPECT_EQ(text.size(), 1 + 309 + 102);
     EXPECT_EQ(text.count(QLatin1Char('.')), 102);
+}
+
+// Every digit a double holds is shown, not just the fifteen that survive any arithmetic.
+TEST(FormatFloatPrecision, KeepsSixteenAndSeventeenDigits) {
+    const QString format = QString::fromLatin1(kChart);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(FormatFloat(format, 9007199254740992.0, english),
+              QStringLiteral("9,007,199,254,740,992"));
+    EXPECT_EQ(FormatFloat(format, 123456789012345.67, english),
+              QStringLiteral("123,456,789,012,345.67"));
+    EXPECT_EQ(FormatFloat(QStringLiteral("0.################"), 1.0000000000000002, english),
+              QStringLiteral("1.0000000000000002"));
 }
 
 TEST(FormatFloatNonFinite, NotANumberAndInfinities) {
