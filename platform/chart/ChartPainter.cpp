@@ -145,8 +145,6 @@ void PaintChartScene(QPainter& painter, const TChartScene& scene, const QFont& f
     painter.setFont(font);
     TTextPainter texts(painter, cache, font);
     painter.fillRect(scene.bounds, scene.background);
-    if (scene.backWallVisible)
-        painter.fillRect(scene.plot, scene.backWall);
     const QColor grid(210, 210, 210);
     PaintLines(painter, scene.left.grid, grid);
     PaintLines(painter, scene.bottom.grid, grid);

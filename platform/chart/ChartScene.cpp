@@ -263,8 +263,6 @@ TChartScene BuildChartScene(const TChartSettings& settings, const TChartSeriesLi
     TChartScene scene;
     scene.bounds = bounds;
     scene.background = ToQColor(settings.color, system);
-    scene.backWallVisible = !settings.backWallTransparent;
-    scene.backWall = ToQColor(settings.backWallColor, system);
     scene.titleColor = ToQColor(settings.titleColor, system);
 
     // The fixed order in which the parts take their room: margins, title, legend, axes.
@@ -273,22 +271,17 @@ TChartScene BuildChartScene(const TChartSettings& settings, const TChartSeriesLi
                                     [](const QString& line) { return !line.isEmpty(); });
     const QRect titleBand = TakeTop(
         area, titled ? static_cast<int>(settings.title.size()) * metrics.Height() + TitleGap : 0);
-    if (settings.legendVisible) {
-        const int maxRows =
-            std::max(0, (area.height() - 2 * LegendPadding) / LegendRowHeight(metrics));
-        std::vector<TLegendRow> rows = LegendRows(series, locale, maxRows);
-        const int maxWidth = std::min(static_cast<int>(bounds.width() * LegendMaxWidthShare),
-                                      area.width() - LegendGap);
-        const TLegendMeasure measure =
-            FitLegend(rows, MeasureLegend(rows, metrics), maxWidth, metrics);
-        if (!rows.empty() && measure.size.width() <= maxWidth) {
-            const QRect strip = TakeRight(area, measure.size.width() + LegendGap);
-            scene.legend =
-                PlaceLegend(std::move(rows), measure,
-                            QPoint(strip.right() + 1 - measure.size.width(), strip.top()));
-            for (TLegendItem& item : scene.legend.items)
-                item.color = ToQColor(item.row.color, system);
-        }
+    const int maxRows = std::max(0, (area.height() - 2 * LegendPadding) / LegendRowHeight(metrics));
+    std::vector<TLegendRow> rows = LegendRows(series, locale, maxRows);
+    const int maxWidth =
+        std::min(static_cast<int>(bounds.width() * LegendMaxWidthShare), area.width() - LegendGap);
+    const TLegendMeasure measure = FitLegend(rows, MeasureLegend(rows, metrics), maxWidth, metrics);
+    if (!rows.empty() && measure.size.width() <= maxWidth) {
+        const QRect strip = TakeRight(area, measure.size.width() + LegendGap);
+        scene.legend = PlaceLegend(std::move(rows), measure,
+                                   QPoint(strip.right() + 1 - measure.size.width(), strip.top()));
+        for (TLegendItem& item : scene.legend.items)
+            item.color = ToQColor(item.row.color, system);
     }
     LayOutAxes(scene, series, area, metrics, locale);
     if (titled)

@@ -69,8 +69,6 @@ struct TChartScene {
     QRect bounds;
     QColor background;
     QRect plot;
-    bool backWallVisible = false;
-    QColor backWall;
     QColor titleColor;
     std::vector<TTextItem> title;
     TAxisPlan left;

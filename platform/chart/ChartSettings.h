@@ -7,9 +7,8 @@
 
 struct TChartSettings {
     QStringList title;
-    TColor color = clBtnFace;                       // behind everything
-    TColor backWallColor = RGBColor(192, 192, 192); // behind the plot, unless transparent
-    bool backWallTransparent = true;
+    TColor color = clBtnFace; // behind everything
+    // The plot's back wall is transparent; its colour only keeps series from taking it.
+    TColor backWallColor = RGBColor(192, 192, 192);
     TColor titleColor = RGBColor(0, 0, 255);
-    bool legendVisible = true;
 };
