@@ -28,7 +28,8 @@ public:
     // before its constructor runs; it is null again if construction or the layout fails.
     template <class T> void CreateForm(T*& Reference);
 
-    // Shows the main form (its OnShow runs first) and dispatches messages until Terminate.
+    // Shows the main form (its OnShow runs first) and dispatches messages until Terminate. The end
+    // of the session (SIGTERM, SIGHUP, SIGINT) meanwhile terminates as closing the main form does.
     void Run();
     void Terminate();
 
