@@ -1,8 +1,9 @@
-// Points, titles and colours of a series, both kinds, alone and after joining a chart.
-#include "chartcontrol/ChartControl.h"
+// Points, titles and colours of a series, both kinds, alone and held in a chart's list.
+#include "chart/ChartSeries.h"
 
-#include "ChartFixtures.h"
+#include "ChartModel.h"
 #include "runtime/Exceptions.h"
+#include "support/LayoutValues.h"
 #include "support/QStringPrinter.h"
 
 #include <cmath>
@@ -12,7 +13,8 @@
 
 namespace {
 
-using namespace chart_test;
+using namespace chart_model;
+using namespace layout_values;
 
 struct SeriesCase {
     const char* name;
@@ -28,8 +30,8 @@ protected:
         else
             series = new TBarSeries(&owner);
         if (GetParam().inChart) {
-            chart = new TChart(&owner);
-            chart->InsertChild(series);
+            chart = new ModelChart(&owner);
+            chart->Hold(series);
         }
     }
 
@@ -43,7 +45,7 @@ protected:
     }
 
     TComponent owner{nullptr};
-    TChart* chart = nullptr;
+    ModelChart* chart = nullptr;
     TChartSeries* series = nullptr;
 };
 
@@ -147,8 +149,8 @@ TEST_P(SeriesModel, AutomaticColourFollowsSeriesOwnColourStays) {
 TEST_P(SeriesModel, TitleReadsBack) {
     series->SetTitle(QStringLiteral("Qs"));
     EXPECT_EQ(series->Title(), QStringLiteral("Qs"));
-    series->SetTitle(kTitle);
-    EXPECT_EQ(series->Title(), kTitle);
+    series->SetTitle(QStringLiteral("Графік попиту"));
+    EXPECT_EQ(series->Title(), QStringLiteral("Графік попиту"));
 }
 
 TEST_P(SeriesModel, LabelsCountOnlyNonEmpty) {

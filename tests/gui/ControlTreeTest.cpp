@@ -4,6 +4,7 @@
 #include "gui/Label.h"
 #include "gui/PageControl.h"
 #include "gui/TrackBar.h"
+#include "support/ShowActive.h"
 
 #include <QApplication>
 #include <QTest>
@@ -38,9 +39,7 @@ TEST(ControlTree, TabStopSetInCodeDecidesWhetherTheTabKeyStopsAtATrackBar) {
     for (TTrackBar* bar : {first, second, third})
         form.InsertChild(bar);
     second->SetTabStop(false);
-    form.show();
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ShowActive(&form);
     first->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return first->hasFocus(); }));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

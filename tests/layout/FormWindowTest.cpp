@@ -1,6 +1,6 @@
 // The main window as the layout leaves it: caption, client area, colour, font, how it opens, and
 // the tabs it opens on.
-#include "LayoutForm.h"
+#include "support/LayoutForm.h"
 
 #include "gui/SystemColours.h"
 #include "runtime/Colour.h"
@@ -19,7 +19,7 @@ TEST_F(FormWindow, IsCaptionedForm1WithAClientAreaOf531By328) {
     EXPECT_EQ(form->size(), QSize(531, 328));
     EXPECT_EQ(form->ClientWidth(), 531);
     EXPECT_EQ(form->ClientHeight(), 328);
-    layout_form::ShowActive(form.get());
+    ShowActive(form.get());
     EXPECT_EQ(form->size(), QSize(531, 328)) << "showing the window must not resize it";
 }
 
@@ -50,12 +50,12 @@ TEST_F(FormWindow, AsksForTahomaAtElevenPixelsAndPassesTheFontDown) {
 TEST_F(FormWindow, TheLayoutsPositionIsLeftToTheWindowSystem) {
     // A window moved in code carries WA_Moved and the window system is asked to keep the place.
     EXPECT_FALSE(form->testAttribute(Qt::WA_Moved));
-    layout_form::ShowActive(form.get());
+    ShowActive(form.get());
     EXPECT_FALSE(form->testAttribute(Qt::WA_Moved));
 }
 
 TEST_F(FormWindow, OpensNormalResizableAndWithMinimiseAndMaximise) {
-    layout_form::ShowActive(form.get());
+    ShowActive(form.get());
     EXPECT_EQ(form->windowState(), Qt::WindowNoState);
     EXPECT_FALSE(form->isModal());
     // Nothing fixes the size...
@@ -80,7 +80,7 @@ TEST_F(FormWindow, OpensNormalResizableAndWithMinimiseAndMaximise) {
 }
 
 TEST_F(FormWindow, OpensOnTabSheet2) {
-    layout_form::ShowActive(form.get());
+    ShowActive(form.get());
     EXPECT_EQ(form->PageControl1->ActivePage(), form->TabSheet2);
     EXPECT_TRUE(form->TabSheet2->isVisible());
     EXPECT_FALSE(form->TabSheet1->isVisible());

@@ -1,5 +1,5 @@
 // The main form's life: made from its layout, shown once, its handlers' failures reported, closed.
-#include "FormFixture.h"
+#include "support/FormFixture.h"
 
 #include "runtime/IntegerText.h"
 
