@@ -57,7 +57,6 @@ TEST_P(SeriesModel, StartsEmptyUntitledAscendingWithMandatoryY) {
     EXPECT_EQ(series->Kind(), GetParam().kind);
     EXPECT_FALSE(series->Marks().visible);
     EXPECT_FALSE(series->Pointer().visible);
-    EXPECT_FALSE(series->ColorEachPoint());
 }
 
 TEST_P(SeriesModel, AscendingAddXYAppendsGrowingXAndReturnsIndex) {
@@ -136,11 +135,17 @@ TEST_P(SeriesModel, ClearOnEmptyStaysEmpty) {
 }
 
 TEST_P(SeriesModel, AutomaticColourFollowsSeriesOwnColourStays) {
+    series->SetSeriesColor(RGBColor(0, 0, 200));
     series->Add(1, QString(), clAutomaticSeriesColor);
     series->Add(2, QString(), RGBColor(10, 20, 30));
+    series->Add(3, QString(), clAutomaticSeriesColor);
+    // Points without a colour of their own all show the series' one colour, whatever it becomes.
+    EXPECT_EQ(series->ValueColor(0), RGBColor(0, 0, 200));
+    EXPECT_EQ(series->ValueColor(2), RGBColor(0, 0, 200));
     series->SetSeriesColor(RGBColor(200, 0, 0));
     EXPECT_FALSE(series->HasOwnColor(0));
     EXPECT_EQ(series->ValueColor(0), RGBColor(200, 0, 0));
+    EXPECT_EQ(series->ValueColor(2), RGBColor(200, 0, 0));
     EXPECT_TRUE(series->HasOwnColor(1));
     EXPECT_EQ(series->ValueColor(1), RGBColor(10, 20, 30));
     EXPECT_TRUE(series->HasOwnColors());

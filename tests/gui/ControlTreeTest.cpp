@@ -7,8 +7,10 @@
 #include "support/ShowActive.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 
 namespace {
@@ -20,7 +22,15 @@ TEST(ControlTree, AParentDeletedBeforeItsChildrenTakesThemWithoutTouchingFreedMe
     sheet->InsertChild(label);
     sheet->InsertChild(bar);
     ASSERT_EQ(sheet->ControlCount(), 2);
-    delete sheet; // the widgets go with their parent; the sanitizer build catches stale access
+    const QPointer<TLabel> labelAlive(label);
+    const QPointer<TTrackBar> barAlive(bar);
+    int destroyed = 0;
+    for (QObject* child : std::initializer_list<QObject*>{label, bar})
+        QObject::connect(child, &QObject::destroyed, [&destroyed] { ++destroyed; });
+    delete sheet; // the sanitizer build also catches any access to the freed parent
+    EXPECT_TRUE(labelAlive.isNull());
+    EXPECT_TRUE(barAlive.isNull());
+    EXPECT_EQ(destroyed, 2);
 }
 
 TEST(ControlTree, AChildDeletedFirstLeavesItsParentsList) {
