@@ -1,7 +1,7 @@
 // Axis decisions: label style, spans, nice steps and labels that keep apart.
 #include "chart/ChartAxis.h"
 
-#include "ChartFixtures.h"
+#include "ChartModel.h"
 #include "support/QStringPrinter.h"
 
 #include <algorithm>
@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace chart_test;
+using namespace chart_model;
 
 const QLocale us(QLocale::English, QLocale::UnitedStates);
 
@@ -112,8 +112,8 @@ TEST(Ranges, PixelRoomGivesAwayAtMostHalfTheAxis) {
 class AxisDecisions : public testing::Test {
 protected:
     TComponent owner{nullptr};
-    TChart* lines = NewLineChart(&owner);
-    TChart* bars = NewBarChart(&owner);
+    ModelChart* lines = NewLineChart(&owner);
+    ModelChart* bars = NewBarChart(&owner);
 };
 
 TEST_F(AxisDecisions, LineChartSpansPricesAndQuantities) {
@@ -123,7 +123,7 @@ TEST_F(AxisDecisions, LineChartSpansPricesAndQuantities) {
 }
 
 TEST_F(AxisDecisions, BarChartSpansFromOriginAndHalfASlotAroundTheBars) {
-    FillBars(*bars, 0, 0);
+    FillBars(*bars, {{4750, "Qd"}, {1600, "Qs"}});
     EXPECT_EQ(AxisDataRange(bars->SeriesList(), TAxisSide::Left), (TValueRange{0, 4750}));
     EXPECT_EQ(AxisDataRange(bars->SeriesList(), TAxisSide::Bottom), (TValueRange{-0.5, 1.5}));
 }
@@ -143,7 +143,7 @@ TEST_F(AxisDecisions, InactiveOrEmptySeriesSpanNothing) {
 
 TEST_F(AxisDecisions, LabelStylesOfBothCharts) {
     FillLines(*lines);
-    FillBars(*bars, 0, 0);
+    FillBars(*bars, {{4750, "Qd"}, {1600, "Qs"}});
     EXPECT_EQ(AxisLabelStyle(lines->SeriesList(), TAxisSide::Bottom), TAxisLabelStyle::Value);
     EXPECT_EQ(AxisLabelStyle(lines->SeriesList(), TAxisSide::Left), TAxisLabelStyle::Value);
     EXPECT_EQ(AxisLabelStyle(bars->SeriesList(), TAxisSide::Bottom), TAxisLabelStyle::Text);
@@ -163,12 +163,12 @@ TEST_F(AxisDecisions, NoActiveSeriesNoLabels) {
     lines->SeriesList()[1]->SetActive(false);
     EXPECT_EQ(AxisLabelStyle(lines->SeriesList(), TAxisSide::Bottom), TAxisLabelStyle::None);
     EXPECT_EQ(AxisLabelStyle(lines->SeriesList(), TAxisSide::Left), TAxisLabelStyle::None);
-    TChart empty(nullptr);
-    EXPECT_EQ(AxisLabelStyle(empty.SeriesList(), TAxisSide::Left), TAxisLabelStyle::None);
+    const TChartSeriesList empty;
+    EXPECT_EQ(AxisLabelStyle(empty, TAxisSide::Left), TAxisLabelStyle::None);
 }
 
 TEST_F(AxisDecisions, PointLabelsStandUnderTheirBars) {
-    FillBars(*bars, 0, 0);
+    FillBars(*bars, {{4750, "Qd"}, {1600, "Qs"}});
     const TAxisScale scale{{-0.5, 1.5}, 50, 350};
     EXPECT_EQ(PointLabels(bars->SeriesList(), scale, FixedMetrics()),
               (std::vector<TAxisLabel>{{125, QStringLiteral("Qd")}, {275, QStringLiteral("Qs")}}));

@@ -1,14 +1,14 @@
 // The legend of both charts: its style, its rows, then its measured and placed box.
 #include "chart/ChartLegend.h"
 
-#include "ChartFixtures.h"
+#include "ChartModel.h"
 #include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using namespace chart_test;
+using namespace chart_model;
 
 const QLocale us(QLocale::English, QLocale::UnitedStates);
 const QLocale germany(QLocale::German, QLocale::Germany);
@@ -16,8 +16,8 @@ const QLocale germany(QLocale::German, QLocale::Germany);
 class Legend : public testing::Test {
 protected:
     TComponent owner{nullptr};
-    TChart* lines = NewLineChart(&owner);
-    TChart* bars = NewBarChart(&owner);
+    ModelChart* lines = NewLineChart(&owner);
+    ModelChart* bars = NewBarChart(&owner);
 };
 
 TEST_F(Legend, StyleListsPointsOfALoneSeriesElseSeries) {
@@ -36,7 +36,7 @@ TEST_F(Legend, LineChartRowsAreSeriesTitlesInListOrder) {
 }
 
 TEST_F(Legend, BarChartRowsAreValueThenLabel) {
-    FillBars(*bars, 0, 0);
+    FillBars(*bars, {{4750, "Qd"}, {1600, "Qs"}});
     EXPECT_EQ(LegendRows(bars->SeriesList(), us, 10),
               (std::vector<TLegendRow>{
                   {TSeriesKind::Bar, kBlue, QStringLiteral("4,750"), QStringLiteral("Qd")},
@@ -44,7 +44,7 @@ TEST_F(Legend, BarChartRowsAreValueThenLabel) {
 }
 
 TEST_F(Legend, BarChartValuesFollowTheLocale) {
-    FillBars(*bars, 7, 7);
+    FillBars(*bars, {{2300, "Qd"}, {2300, "Qs"}});
     const auto rows = LegendRows(bars->SeriesList(), germany, 10);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].value, QStringLiteral("2.300"));

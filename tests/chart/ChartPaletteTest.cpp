@@ -1,7 +1,6 @@
-// Which colour a series gets: the free-colour rule on its own, then as charts apply it.
+// Which colour a series gets: the free-colour rule and the palettes it picks from.
 #include "chart/ChartPalette.h"
 
-#include "ChartFixtures.h"
 #include "runtime/Exceptions.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +8,6 @@
 #include <vector>
 
 namespace {
-
-using namespace chart_test;
 
 constexpr TColor A = RGBColor(1, 0, 0);
 constexpr TColor B = RGBColor(2, 0, 0);
@@ -65,72 +62,6 @@ TEST(ColorPalettes, DefaultExistsAndUnknownThrows) {
 
 TEST(ColorPalettes, EmptyPaletteStillGivesAColour) {
     EXPECT_EQ(ChooseSeriesColor({}, {}, clBtnFace, clSilver), clBlack);
-}
-
-class ChartSeriesColours : public testing::Test {
-protected:
-    TComponent owner{nullptr};
-};
-
-TEST_F(ChartSeriesColours, LayoutGivesBlueThenOrangeAndBlueBars) {
-    TChart* lines = NewLineChart(&owner);
-    TChart* bars = NewBarChart(&owner);
-    EXPECT_EQ(lines->SeriesList()[0]->SeriesColor(), kBlue);
-    EXPECT_EQ(lines->SeriesList()[1]->SeriesColor(), kOrange);
-    EXPECT_EQ(bars->SeriesList()[0]->SeriesColor(), kBlue);
-    EXPECT_FALSE(lines->SeriesList()[0]->HasStoredColor());
-}
-
-TEST_F(ChartSeriesColours, AStoredColourIsKeptAndCountsAsTaken) {
-    TChart* chart = NewChartAsLayout(&owner, "Chart", false);
-    auto* stored = new TLineSeries(&owner);
-    stored->SetSeriesColor(kBlue);
-    chart->AddSeries(stored);
-    auto* automatic = new TLineSeries(&owner);
-    chart->AddSeries(automatic);
-    EXPECT_EQ(stored->SeriesColor(), kBlue);
-    EXPECT_EQ(automatic->SeriesColor(), kOrange);
-}
-
-TEST_F(ChartSeriesColours, SkipsTheChartColourAndTheBackWall) {
-    TChart* chart = NewChartAsLayout(&owner, "Chart", false);
-    chart->SetColor(kBlue);
-    chart->SetBackWallColor(kOrange);
-    auto* series = new TBarSeries(&owner);
-    chart->InsertChild(series);
-    EXPECT_EQ(series->SeriesColor(), RGBColor(241, 76, 20));
-}
-
-TEST_F(ChartSeriesColours, ANewPaletteRecoloursAutomaticSeriesInListOrder) {
-    auto* chart = new TChart(&owner);
-    auto* first = new TLineSeries(&owner);
-    auto* stored = new TLineSeries(&owner);
-    auto* third = new TLineSeries(&owner);
-    stored->SetSeriesColor(RGBColor(243, 156, 53));
-    chart->AddSeries(first);
-    chart->AddSeries(stored);
-    chart->AddSeries(third);
-    EXPECT_NE(first->SeriesColor(), kBlue);
-    chart->SetColorPaletteIndex(13);
-    EXPECT_EQ(first->SeriesColor(), kBlue);
-    EXPECT_EQ(stored->SeriesColor(), kOrange);
-    EXPECT_EQ(third->SeriesColor(), RGBColor(241, 76, 20));
-    EXPECT_EQ(chart->ColorPalette(), ColorPalette(13));
-}
-
-TEST_F(ChartSeriesColours, WritingTheSameIndexRecoloursNothing) {
-    TChart* chart = NewBarChart(&owner);
-    TChartSeries* series = chart->SeriesList()[0];
-    chart->SetColor(kBlue); // blue would no longer be free
-    chart->SetColorPaletteIndex(13);
-    EXPECT_EQ(series->SeriesColor(), kBlue);
-}
-
-TEST_F(ChartSeriesColours, AnUnknownIndexLeavesPaletteAndColours) {
-    TChart* chart = NewBarChart(&owner);
-    EXPECT_THROW(chart->SetColorPaletteIndex(42), Exception);
-    EXPECT_EQ(chart->ColorPaletteIndex(), 13);
-    EXPECT_EQ(chart->SeriesList()[0]->SeriesColor(), kBlue);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // A whole frame worked out before painting: where each part of both charts goes.
 #include "chart/ChartScene.h"
 
-#include "ChartFixtures.h"
+#include "ChartModel.h"
 #include "chart/ChartGeometry.h"
 #include "support/QStringPrinter.h"
 
@@ -11,10 +11,10 @@
 
 namespace {
 
-using namespace chart_test;
+using namespace chart_model;
 
 const QLocale us(QLocale::English, QLocale::UnitedStates);
-const QRect bounds(0, 0, kImageWidth, kImageHeight);
+const QRect bounds(0, 0, 500, 250);
 // Tooltip yellow unlike any platform default: marks must take the colours passed in.
 const TSystemColours system{.infoBk = QColor(250, 240, 10)};
 
@@ -27,10 +27,8 @@ std::vector<QString> Texts(const std::vector<TTextItem>& items) {
 
 class Scene : public testing::Test {
 protected:
-    TChartScene Build(const TChart& chart) const {
-        TChartSettings settings;
-        settings.title = chart.TitleText();
-        return BuildChartScene(settings, chart.SeriesList(), bounds, metrics, us, system);
+    TChartScene Build(const ModelChart& chart) const {
+        return BuildChartScene(chart.settings, chart.SeriesList(), bounds, metrics, us, system);
     }
 
     void ExpectFinite(const TChartScene& scene) const {
@@ -43,12 +41,12 @@ protected:
 
     FixedMetrics metrics;
     TComponent owner{nullptr};
-    TChart* lines = NewLineChart(&owner);
-    TChart* bars = NewBarChart(&owner);
+    ModelChart* lines = NewLineChart(&owner);
+    ModelChart* bars = NewBarChart(&owner);
 };
 
 TEST_F(Scene, PartsTakeTheirRoomInOrder) {
-    FillBars(*bars, 0, 0);
+    FillBars(*bars, {{4750, "Qd"}, {1600, "Qs"}});
     const TChartScene scene = Build(*bars);
     ASSERT_EQ(scene.title.size(), 1u);
     EXPECT_GE(scene.title[0].rect.top(), ChartMargin);
@@ -66,13 +64,13 @@ TEST_F(Scene, PartsTakeTheirRoomInOrder) {
 TEST_F(Scene, TitleIsCentredOverThePlotInBlue) {
     const TChartScene scene = Build(*lines);
     ASSERT_EQ(scene.title.size(), 1u);
-    EXPECT_EQ(scene.title[0].text, kTitle);
+    EXPECT_EQ(scene.title[0].text, lines->TitleText().front());
     EXPECT_NEAR(scene.title[0].rect.center().x(), scene.plot.center().x(), 1);
     EXPECT_EQ(scene.titleColor, QColor(0, 0, 255));
 }
 
 TEST_F(Scene, BarChartFirstShowing) {
-    FillBars(*bars, 0, 0);
+    FillBars(*bars, {{4750, "Qd"}, {1600, "Qs"}});
     const TChartScene scene = Build(*bars);
     ASSERT_EQ(scene.series.size(), 1u);
     const auto& rects = scene.series[0].bars;
@@ -94,7 +92,7 @@ TEST_F(Scene, BarChartFirstShowing) {
 }
 
 TEST_F(Scene, BarMarksStandAboveTheBarsJoinedByTwentyPixels) {
-    FillBars(*bars, 0, 0);
+    FillBars(*bars, {{4750, "Qd"}, {1600, "Qs"}});
     const TChartScene scene = Build(*bars);
     ASSERT_EQ(scene.marks.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) {
@@ -118,7 +116,7 @@ TEST_F(Scene, UnlabelledBarsMarkTheirValue) {
 }
 
 TEST_F(Scene, EqualBarsAreEqual) {
-    FillBars(*bars, 7, 7);
+    FillBars(*bars, {{2300, "Qd"}, {2300, "Qs"}});
     const TChartScene scene = Build(*bars);
     const auto& rects = scene.series[0].bars;
     ASSERT_EQ(rects.size(), 2u);
@@ -199,7 +197,7 @@ TEST_F(Scene, MissingValuesBreakTheLine) {
 }
 
 TEST_F(Scene, EmptySeriesGiveNoNumbersButKeepTheirLegendRows) {
-    for (TChart* chart : {lines, bars}) {
+    for (ModelChart* chart : {lines, bars}) {
         const TChartScene scene = Build(*chart);
         EXPECT_TRUE(scene.left.labels.empty());
         EXPECT_TRUE(scene.bottom.labels.empty());
@@ -211,7 +209,8 @@ TEST_F(Scene, EmptySeriesGiveNoNumbersButKeepTheirLegendRows) {
 }
 
 TEST_F(Scene, OneValueEverywhereStillDraws) {
-    FillLines(*lines, 7, 7);
+    lines->SeriesList()[0]->AddXY(7, 2300);
+    lines->SeriesList()[1]->AddXY(7, 2300);
     const TChartScene scene = Build(*lines);
     EXPECT_FALSE(scene.left.labels.empty());
     ExpectFinite(scene);
@@ -290,9 +289,8 @@ TEST_F(Scene, LongChartTitleIsElidedToTheChart) {
 }
 
 TEST_F(Scene, TinyChartDoesNotBreak) {
-    FillBars(*bars, 0, 0);
-    TChartSettings settings;
-    settings.title = bars->TitleText();
+    FillBars(*bars, {{4750, "Qd"}, {1600, "Qs"}});
+    const TChartSettings settings = bars->settings;
     for (const QRect& tiny : {QRect(0, 0, 0, 0), QRect(0, 0, 10, 10), QRect(0, 0, 60, 40)}) {
         const TChartScene scene =
             BuildChartScene(settings, bars->SeriesList(), tiny, metrics, us, system);

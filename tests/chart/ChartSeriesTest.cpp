@@ -1,8 +1,9 @@
-// Points, titles and colours of a series, both kinds, alone and after joining a chart.
-#include "chartcontrol/ChartControl.h"
+// Points, titles and colours of a series, both kinds, alone and held in a chart's list.
+#include "chart/ChartSeries.h"
 
-#include "ChartFixtures.h"
+#include "ChartModel.h"
 #include "runtime/Exceptions.h"
+#include "support/LayoutValues.h"
 #include "support/QStringPrinter.h"
 
 #include <cmath>
@@ -12,7 +13,8 @@
 
 namespace {
 
-using namespace chart_test;
+using namespace chart_model;
+using namespace layout_values;
 
 struct SeriesCase {
     const char* name;
@@ -28,8 +30,8 @@ protected:
         else
             series = new TBarSeries(&owner);
         if (GetParam().inChart) {
-            chart = new TChart(&owner);
-            chart->InsertChild(series);
+            chart = new ModelChart(&owner);
+            chart->Hold(series);
         }
     }
 
@@ -49,7 +51,7 @@ protected:
     }
 
     TComponent owner{nullptr};
-    TChart* chart = nullptr;
+    ModelChart* chart = nullptr;
     TChartSeries* series = nullptr;
 };
 
@@ -61,7 +63,6 @@ TEST_P(SeriesModel, StartsEmptyUntitledAscendingWithMandatoryY) {
     EXPECT_EQ(series->Kind(), GetParam().kind);
     EXPECT_FALSE(series->Marks().visible);
     EXPECT_FALSE(series->Pointer().visible);
-    EXPECT_FALSE(series->ColorEachPoint());
 }
 
 TEST_P(SeriesModel, AscendingAddXYAppendsGrowingXAndReturnsIndex) {
@@ -188,11 +189,17 @@ TEST_P(SeriesModel, ClearOnEmptyStaysEmpty) {
 }
 
 TEST_P(SeriesModel, AutomaticColourFollowsSeriesOwnColourStays) {
+    series->SetSeriesColor(RGBColor(0, 0, 200));
     series->Add(1, QString(), clAutomaticSeriesColor);
     series->Add(2, QString(), RGBColor(10, 20, 30));
+    series->Add(3, QString(), clAutomaticSeriesColor);
+    // Points without a colour of their own all show the series' one colour, whatever it becomes.
+    EXPECT_EQ(series->ValueColor(0), RGBColor(0, 0, 200));
+    EXPECT_EQ(series->ValueColor(2), RGBColor(0, 0, 200));
     series->SetSeriesColor(RGBColor(200, 0, 0));
     EXPECT_FALSE(series->HasOwnColor(0));
     EXPECT_EQ(series->ValueColor(0), RGBColor(200, 0, 0));
+    EXPECT_EQ(series->ValueColor(2), RGBColor(200, 0, 0));
     EXPECT_TRUE(series->HasOwnColor(1));
     EXPECT_EQ(series->ValueColor(1), RGBColor(10, 20, 30));
     EXPECT_TRUE(series->HasOwnColors());
@@ -201,8 +208,8 @@ TEST_P(SeriesModel, AutomaticColourFollowsSeriesOwnColourStays) {
 TEST_P(SeriesModel, TitleReadsBack) {
     series->SetTitle(QStringLiteral("Qs"));
     EXPECT_EQ(series->Title(), QStringLiteral("Qs"));
-    series->SetTitle(kTitle);
-    EXPECT_EQ(series->Title(), kTitle);
+    series->SetTitle(QStringLiteral("Графік попиту"));
+    EXPECT_EQ(series->Title(), QStringLiteral("Графік попиту"));
 }
 
 TEST_P(SeriesModel, LabelsCountOnlyNonEmpty) {

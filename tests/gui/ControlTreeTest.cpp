@@ -4,10 +4,13 @@
 #include "gui/Label.h"
 #include "gui/PageControl.h"
 #include "gui/TrackBar.h"
+#include "support/ShowActive.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 
 namespace {
@@ -19,7 +22,15 @@ TEST(ControlTree, AParentDeletedBeforeItsChildrenTakesThemWithoutTouchingFreedMe
     sheet->InsertChild(label);
     sheet->InsertChild(bar);
     ASSERT_EQ(sheet->ControlCount(), 2);
-    delete sheet; // the widgets go with their parent; the sanitizer build catches stale access
+    const QPointer<TLabel> labelAlive(label);
+    const QPointer<TTrackBar> barAlive(bar);
+    int destroyed = 0;
+    for (QObject* child : std::initializer_list<QObject*>{label, bar})
+        QObject::connect(child, &QObject::destroyed, [&destroyed] { ++destroyed; });
+    delete sheet; // the sanitizer build also catches any access to the freed parent
+    EXPECT_TRUE(labelAlive.isNull());
+    EXPECT_TRUE(barAlive.isNull());
+    EXPECT_EQ(destroyed, 2);
 }
 
 TEST(ControlTree, AChildDeletedFirstLeavesItsParentsList) {
@@ -38,9 +49,7 @@ TEST(ControlTree, TabStopSetInCodeDecidesWhetherTheTabKeyStopsAtATrackBar) {
     for (TTrackBar* bar : {first, second, third})
         form.InsertChild(bar);
     second->SetTabStop(false);
-    form.show();
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ShowActive(&form);
     first->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return first->hasFocus(); }));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -2,6 +2,8 @@
 // Input as the window system delivers it: a mouse event goes to the innermost widget under the
 // point, a key to the widget that has the focus.
 
+#include "support/ShowActive.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
@@ -41,13 +43,6 @@ inline void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr) << "no widget has the focus";
     QTest::keyClick(focus, key, modifiers);
-}
-
-// Shows `window` and makes it the active one, so that the focus and Tab work as on screen.
-inline void ShowActive(QWidget* window) {
-    window->show();
-    QApplication::setActiveWindow(window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
 } // namespace gui_input

@@ -146,7 +146,7 @@ TEST_F(LabelTest, TakesNoFocusFromAClick) {
     auto* bar = new TTrackBar(&owner_);
     host_->InsertChild(bar);
     bar->SetBounds(3, 259, 150, 45);
-    gui_input::ShowActive(host_);
+    ShowActive(host_);
     bar->setFocus();
     gui_input::Click(host_, label_->geometry().center());
     EXPECT_TRUE(bar->hasFocus());

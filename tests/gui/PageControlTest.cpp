@@ -122,7 +122,7 @@ protected:
     void SetUp() override {
         Build();
         ChainByTabOrder();
-        gui_input::ShowActive(host_);
+        ShowActive(host_);
     }
     void TearDown() override { owner_.DestroyComponents(); }
 };
@@ -235,7 +235,7 @@ protected:
         Build();
         if (QLatin1String(GetParam()) == QLatin1String("TabOrderChain"))
             ChainByTabOrder();
-        gui_input::ShowActive(host_);
+        ShowActive(host_);
         pages_->setFocus();
         ASSERT_TRUE(pages_->hasFocus());
     }
@@ -301,7 +301,7 @@ TEST_F(PageControlLayoutTest, TabFollowsTabOrderRatherThanCreation) {
     bar3_->SetTabOrder(2);
     bar4_->SetTabOrder(1);
     ChainByTabOrder();
-    gui_input::ShowActive(host_);
+    ShowActive(host_);
     pages_->setFocus();
     Key(Qt::Key_Tab);
     EXPECT_TRUE(bar4_->hasFocus());
@@ -334,7 +334,7 @@ TEST_F(PageControlLayoutTest, DestroyingAPageTakesItsTab) {
     sheet1_ = Make<TTabSheet>(pages_, "TabSheet1");
     sheet2_ = Make<TTabSheet>(pages_, "TabSheet2");
     sheet2_->SetCaption(QStringLiteral("TabSheet2"));
-    gui_input::ShowActive(host_);
+    ShowActive(host_);
     delete sheet1_;
     ASSERT_EQ(pages_->PageCount(), 1);
     EXPECT_EQ(pages_->Pages(0), sheet2_);

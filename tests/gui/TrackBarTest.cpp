@@ -1,11 +1,12 @@
-// The track bar under real keys and mouse: both of the layout's track bars, placed as it places
-// them, each with an OnChange that records the position it sees.
+// The track bar under real keys and mouse: both of the layout's track bars on its form, each with
+// an OnChange that records the position it sees in place of the program's handler.
 
 #include "gui/TrackBar.h"
 #include "GuiInput.h"
 #include "gui/Application.h"
 #include "gui/PageControl.h"
 #include "runtime/Exceptions.h"
+#include "support/LayoutTrackBar.h"
 #include "support/LayoutValues.h"
 
 #include <climits>
@@ -21,48 +22,24 @@ using gui_input::Key;
 
 namespace {
 
-struct BarPlace {
-    const char* name;
-    int left;
-    int tabOrder;
-};
-
-constexpr BarPlace kBars[] = {{"TrackBar3", 3, 1}, {"TrackBar4", 370, 2}};
-
-class TrackBarFixture {
+class TrackBarFixture : public LayoutTrackBar {
 protected:
     void Build(const char* barName) {
-        host_ = new TWinControl(&owner_);
-        host_->SetBounds(0, 0, 531, 328);
-        for (const BarPlace& place : kBars) {
-            auto* bar = new TTrackBar(&owner_);
-            bar->SetName(QString::fromLatin1(place.name));
-            host_->InsertChild(bar);
-            bar->SetProperty(QStringLiteral("Left"), Int(place.left));
-            bar->SetProperty(QStringLiteral("Top"), Int(259));
-            bar->SetProperty(QStringLiteral("Width"), Int(150));
-            bar->SetProperty(QStringLiteral("Height"), Int(45));
-            bar->SetProperty(QStringLiteral("TabOrder"), Int(place.tabOrder));
-            bar->SetEvent(QStringLiteral("OnChange"), [this, bar](TObject* sender) {
+        ASSERT_NO_FATAL_FAILURE(ShowWithFocusOn(barName));
+        host_ = form_.get();
+        for (TTrackBar* bar : {form_->TrackBar3, form_->TrackBar4})
+            bar->OnChange = [this, bar](TObject* sender) {
                 EXPECT_EQ(sender, bar);
                 if (bar == bar_)
                     seen_.push_back(bar->Position());
                 else
                     ++otherCalls_;
-            });
-            if (QLatin1String(place.name) == QLatin1String(barName))
-                bar_ = bar;
-        }
-        for (int i = 0; i < owner_.ComponentCount(); ++i)
-            owner_.Components(i)->Loaded();
-        gui_input::ShowActive(host_);
-        bar_->setFocus();
-        ASSERT_TRUE(bar_->hasFocus());
+            };
     }
 
     void Destroy() {
         Application->OnException = nullptr;
-        owner_.DestroyComponents();
+        form_.reset();
     }
 
     // Sets the position from code and forgets what that raised.
@@ -75,10 +52,8 @@ protected:
     QPoint OnBar(QPoint local) const { return bar_->mapTo(host_, local); }
     QWidget* Grabber() const { return bar_->focusProxy(); }
 
-    TComponent owner_{nullptr};
-    TWinControl* host_ = nullptr;
-    TTrackBar* bar_ = nullptr;
-    std::vector<int> seen_; // Position() as each OnChange of bar_ saw it
+    QWidget* host_ = nullptr; // the form: input goes to the widget under a point of it
+    std::vector<int> seen_;   // Position() as each OnChange of bar_ saw it
     int otherCalls_ = 0;
 };
 
@@ -90,6 +65,20 @@ protected:
 
 std::string BarName(const ::testing::TestParamInfo<const char*>& info) {
     return info.param;
+}
+
+// Either bar with each of a table of cases, named after both.
+template <class Case>
+class TrackBarCaseTest : public TrackBarFixture,
+                         public ::testing::TestWithParam<std::tuple<const char*, Case>> {
+protected:
+    void SetUp() override { Build(std::get<0>(this->GetParam())); }
+    void TearDown() override { Destroy(); }
+};
+
+template <class Case>
+std::string CaseName(const ::testing::TestParamInfo<std::tuple<const char*, Case>>& info) {
+    return std::string(std::get<0>(info.param)) + "_" + std::get<1>(info.param).name;
 }
 
 INSTANTIATE_TEST_SUITE_P(LayoutBars, TrackBarTest, ::testing::Values("TrackBar3", "TrackBar4"),
@@ -127,7 +116,7 @@ TEST_P(TrackBarTest, ThumbMovesAlongTheChannelWithPosition) {
 }
 
 TEST_P(TrackBarTest, ClickGivesTheFocus) {
-    auto* other = dynamic_cast<TTrackBar*>(owner_.FindComponent(
+    auto* other = dynamic_cast<TTrackBar*>(form_->FindComponent(
         bar_->Name() == QLatin1String("TrackBar3") ? QStringLiteral("TrackBar4")
                                                    : QStringLiteral("TrackBar3")));
     ASSERT_NE(other, nullptr);
@@ -286,16 +275,7 @@ void PrintTo(const KeyCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class TrackBarKeyTest : public TrackBarFixture,
-                        public ::testing::TestWithParam<std::tuple<const char*, KeyCase>> {
-protected:
-    void SetUp() override { Build(std::get<0>(GetParam())); }
-    void TearDown() override { Destroy(); }
-};
-
-std::string KeyCaseName(const ::testing::TestParamInfo<std::tuple<const char*, KeyCase>>& info) {
-    return std::string(std::get<0>(info.param)) + "_" + std::get<1>(info.param).name;
-}
+using TrackBarKeyTest = TrackBarCaseTest<KeyCase>;
 
 TEST_P(TrackBarKeyTest, StepsOnceAndRaisesWithTheNewPosition) {
     const KeyCase& c = std::get<1>(GetParam());
@@ -317,7 +297,7 @@ constexpr KeyCase kKeySteps[] = {
 INSTANTIATE_TEST_SUITE_P(Steps, TrackBarKeyTest,
                          ::testing::Combine(::testing::Values("TrackBar3", "TrackBar4"),
                                             ::testing::ValuesIn(kKeySteps)),
-                         KeyCaseName);
+                         CaseName<KeyCase>);
 
 class TrackBarEndKeyTest : public TrackBarKeyTest {};
 
@@ -343,7 +323,7 @@ constexpr KeyCase kKeysAtEnds[] = {
 INSTANTIATE_TEST_SUITE_P(Ends, TrackBarEndKeyTest,
                          ::testing::Combine(::testing::Values("TrackBar3", "TrackBar4"),
                                             ::testing::ValuesIn(kKeysAtEnds)),
-                         KeyCaseName);
+                         CaseName<KeyCase>);
 
 // A single click beside the thumb: one page toward the click, however far away it is.
 enum class Beside { JustRight, FarRight, JustLeft, FarLeft };
@@ -359,17 +339,7 @@ void PrintTo(const ClickCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class TrackBarChannelTest : public TrackBarFixture,
-                            public ::testing::TestWithParam<std::tuple<const char*, ClickCase>> {
-protected:
-    void SetUp() override { Build(std::get<0>(GetParam())); }
-    void TearDown() override { Destroy(); }
-};
-
-std::string
-ClickCaseName(const ::testing::TestParamInfo<std::tuple<const char*, ClickCase>>& info) {
-    return std::string(std::get<0>(info.param)) + "_" + std::get<1>(info.param).name;
-}
+using TrackBarChannelTest = TrackBarCaseTest<ClickCase>;
 
 TEST_P(TrackBarChannelTest, PagesOnceTowardTheClick) {
     const ClickCase& c = std::get<1>(GetParam());
@@ -408,7 +378,7 @@ constexpr ClickCase kClicks[] = {
 INSTANTIATE_TEST_SUITE_P(Clicks, TrackBarChannelTest,
                          ::testing::Combine(::testing::Values("TrackBar3", "TrackBar4"),
                                             ::testing::ValuesIn(kClicks)),
-                         ClickCaseName);
+                         CaseName<ClickCase>);
 
 // Changes made in code raise OnChange only when the position itself changes.
 struct CodeCase {
@@ -423,16 +393,7 @@ void PrintTo(const CodeCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class TrackBarCodeTest : public TrackBarFixture,
-                         public ::testing::TestWithParam<std::tuple<const char*, CodeCase>> {
-protected:
-    void SetUp() override { Build(std::get<0>(GetParam())); }
-    void TearDown() override { Destroy(); }
-};
-
-std::string CodeCaseName(const ::testing::TestParamInfo<std::tuple<const char*, CodeCase>>& info) {
-    return std::string(std::get<0>(info.param)) + "_" + std::get<1>(info.param).name;
-}
+using TrackBarCodeTest = TrackBarCaseTest<CodeCase>;
 
 TEST_P(TrackBarCodeTest, RaisesOnlyWhenThePositionChanges) {
     const CodeCase& c = std::get<1>(GetParam());
@@ -473,7 +434,7 @@ const CodeCase kCodeChanges[] = {
 INSTANTIATE_TEST_SUITE_P(Code, TrackBarCodeTest,
                          ::testing::Combine(::testing::Values("TrackBar3", "TrackBar4"),
                                             ::testing::ValuesIn(kCodeChanges)),
-                         CodeCaseName);
+                         CaseName<CodeCase>);
 
 // A track bar read from a layout: the values it is given take effect and raise nothing.
 class TrackBarLayoutTest : public ::testing::Test {
@@ -509,7 +470,7 @@ TEST_F(TrackBarLayoutTest, ReadingRaisesNothingAndTheValuesTakeEffect) {
     EXPECT_EQ(bar->TickStyle(), TTickStyle::tsNone);
     EXPECT_EQ(bar->ThumbRect().height(), 24);
 
-    gui_input::ShowActive(host);
+    ShowActive(host);
     bar->setFocus();
     Key(Qt::Key_Right);
     EXPECT_EQ(bar->Position(), 33);
@@ -544,7 +505,7 @@ TEST_F(TrackBarLayoutTest, WithoutTabStopTheKeyboardPassesItBy) {
         left += 130;
     }
     skipped->SetProperty(QStringLiteral("TabStop"), Bool(false));
-    gui_input::ShowActive(host);
+    ShowActive(host);
     first->setFocus();
     Key(Qt::Key_Tab);
     EXPECT_TRUE(last->hasFocus());

@@ -1,6 +1,6 @@
 // The components the layout makes: their classes, the order they are made in, who owns them and
 // where each one sits in the tree of controls.
-#include "LayoutForm.h"
+#include "support/LayoutForm.h"
 
 #include <QStackedWidget>
 

@@ -1,6 +1,6 @@
 // Where the layout puts each control, in its page's client coordinates, on the screen the layout
 // was designed for.
-#include "LayoutForm.h"
+#include "support/LayoutForm.h"
 
 #include <QSlider>
 
@@ -28,7 +28,7 @@ TEST_P(ControlGeometry, SitsWhereTheLayoutPutsIt) {
     EXPECT_EQ(QRect(control->Left(), control->Top(), control->Width(), control->Height()),
               GetParam().bounds);
     // Showing the window moves nothing.
-    layout_form::ShowActive(form.get());
+    ShowActive(form.get());
     EXPECT_EQ(control->geometry(), GetParam().bounds);
 }
 

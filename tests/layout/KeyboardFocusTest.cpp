@@ -1,6 +1,6 @@
 // The keyboard on the main window: Tab goes round the page control and the two track bars in their
 // TabOrder, charts and labels never take the focus, and a focused track bar steps with its keys.
-#include "LayoutForm.h"
+#include "support/LayoutForm.h"
 
 #include "runtime/IntegerText.h"
 
@@ -13,7 +13,7 @@ class KeyboardFocus : public layout_form::DesignFormTest {
 protected:
     void SetUp() override {
         DesignFormTest::SetUp();
-        layout_form::ShowActive(form.get());
+        ShowActive(form.get());
         form->PageControl1->setFocus(Qt::TabFocusReason);
         ASSERT_TRUE(QTest::qWaitFor([] { return FocusedControl() != nullptr; }));
         ASSERT_EQ(NameOf(FocusedControl()), QStringLiteral("PageControl1"));

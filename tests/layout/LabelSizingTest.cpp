@@ -1,6 +1,6 @@
 // The price labels beside the track bars size themselves to their caption: one line of text in the
 // form's font, growing and shrinking to the right of a fixed left edge.
-#include "LayoutForm.h"
+#include "support/LayoutForm.h"
 
 #include <QImage>
 #include <QPainter>
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Captions, LabelCaption,
 using LabelSizing = layout_form::DesignFormTest;
 
 TEST_F(LabelSizing, TenWidensItToTheRightAndNineShrinksIt) {
-    layout_form::ShowActive(form.get());
+    ShowActive(form.get());
     TLabel* label = form->Label3;
     const QRect atZero = label->geometry();
     form->TrackBar3->SetPosition(10);
@@ -100,7 +100,7 @@ TEST_F(LabelSizing, AnUnchangedCaptionIsNotMeasuredAgain) {
 TEST_F(LabelSizing, ShowingAndResizingTheWindowMeasureNothing) {
     const int measured3 = form->Label3->MeasureCount();
     const int measured4 = form->Label4->MeasureCount();
-    layout_form::ShowActive(form.get());
+    ShowActive(form.get());
     form->resize(700, 500);
     ASSERT_TRUE(QTest::qWaitFor([this] { return form->size() == QSize(700, 500); }));
     EXPECT_EQ(form->Label3->MeasureCount(), measured3);

@@ -1,6 +1,6 @@
 // Layouts that cannot be read: each one fails with EReadError, its message names what is wrong and
 // the line it is on, and the form is not created.
-#include "LayoutForm.h"
+#include "support/LayoutForm.h"
 
 #include <QRegularExpression>
 #include <map>

@@ -1,6 +1,6 @@
 // Resizing the window: the page control follows the client area and its pages follow the page
 // control, while everything placed on a page keeps its place and size and is cut off instead.
-#include "LayoutForm.h"
+#include "support/LayoutForm.h"
 
 #include <QStackedWidget>
 #include <map>
@@ -21,7 +21,7 @@ class Resize : public layout_form::DesignFormTest,
 protected:
     void SetUp() override {
         DesignFormTest::SetUp();
-        layout_form::ShowActive(form.get());
+        ShowActive(form.get());
         for (TTabSheet* page : {form->TabSheet1, form->TabSheet2})
             for (int i = 0; i < page->ControlCount(); ++i)
                 placed[page->Controls(i)] = page->Controls(i)->geometry();
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, Resize,
 using ResizeCut = layout_form::DesignFormTest;
 
 TEST_F(ResizeCut, ControlsCutOffByASmallWindowAreStillWhole) {
-    layout_form::ShowActive(form.get());
+    ShowActive(form.get());
     form->resize(320, 220);
     ASSERT_TRUE(QTest::qWaitFor([this] { return form->size() == QSize(320, 220); }));
     // TrackBar4 lies beyond the page's right edge and below its bottom: it is hidden by the cut,

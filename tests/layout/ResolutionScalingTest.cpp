@@ -1,7 +1,7 @@
 // Reading the layout on a screen other than the one it was designed on (96 dpi, a zero 13 pixels
 // tall): the font follows the resolution, then the window and every control follow the height the
 // font's zero really measures.
-#include "LayoutForm.h"
+#include "support/LayoutForm.h"
 
 #include <QSlider>
 #include <QStackedWidget>
@@ -49,7 +49,7 @@ TEST_P(ResolutionScaling, TheClientAreaFollowsTheMeasuredZero) {
     EXPECT_EQ(form->size(), GetParam().client);
     EXPECT_EQ(form->TextHeight(), GetParam().zeroHeight);
     EXPECT_EQ(form->PageControl1->geometry(), QRect(QPoint(0, 0), GetParam().client));
-    layout_form::ShowActive(form.get());
+    ShowActive(form.get());
     EXPECT_EQ(form->size(), GetParam().client);
 }
 
@@ -59,7 +59,7 @@ TEST_P(ResolutionScaling, EveryControlOnEveryPageMovesItsEdges) {
     EXPECT_EQ(form->TrackBar3->geometry(), GetParam().trackBar3);
     EXPECT_EQ(form->TrackBar4->geometry(), GetParam().trackBar4);
     // The slider inside follows once the window shows.
-    layout_form::ShowActive(form.get());
+    ShowActive(form.get());
     for (TTrackBar* bar : {form->TrackBar3, form->TrackBar4})
         EXPECT_EQ(bar->findChild<QSlider*>()->geometry(), bar->rect());
 }
@@ -76,7 +76,7 @@ TEST_P(ResolutionScaling, LabelsMoveAndMeasureTheirCaptionInTheNewFont) {
 }
 
 TEST_P(ResolutionScaling, PagesStillFillTheDisplayArea) {
-    layout_form::ShowActive(form.get());
+    ShowActive(form.get());
     for (TTabSheet* page : {form->TabSheet2, form->TabSheet1}) {
         form->PageControl1->SetActivePage(page);
         ASSERT_TRUE(QTest::qWaitFor([page] { return page->isVisible(); }));

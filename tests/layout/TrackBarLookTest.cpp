@@ -1,6 +1,6 @@
 // How the layout's track bars look: a range of 0 to 10 with a tick mark below the channel for every
 // price, a thumb 20 pixels across the channel, and no tooltip.
-#include "LayoutForm.h"
+#include "support/LayoutTrackBar.h"
 
 #include <QHelpEvent>
 #include <QImage>
@@ -28,54 +28,46 @@ std::vector<std::pair<int, int>> DarkColumns(const QImage& image, int top, int b
     return runs;
 }
 
-class TrackBarLook : public layout_form::DesignFormTest,
-                     public ::testing::WithParamInterface<const char*> {
+class TrackBarLook : public LayoutTrackBar, public ::testing::TestWithParam<const char*> {
 protected:
-    void SetUp() override {
-        DesignFormTest::SetUp();
-        layout_form::ShowActive(form.get());
-        bar = dynamic_cast<TTrackBar*>(form->FindComponent(QLatin1String(GetParam())));
-        ASSERT_NE(bar, nullptr);
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(ShowWithFocusOn(GetParam())); }
 
     QImage Picture() const {
-        QImage image(bar->size(), QImage::Format_RGB32);
+        QImage image(bar_->size(), QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        bar->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        bar_->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
         return image;
     }
-
-    TTrackBar* bar = nullptr;
 };
 
 TEST_P(TrackBarLook, RangesOverTheElevenPricesFromZero) {
-    EXPECT_EQ(bar->Min(), 0);
-    EXPECT_EQ(bar->Max(), 10);
-    EXPECT_EQ(bar->Position(), 0);
-    EXPECT_EQ(bar->LineSize(), 1);
-    EXPECT_EQ(bar->PageSize(), 2);
-    EXPECT_EQ(bar->Frequency(), 1);
-    EXPECT_EQ(bar->TickMarks(), TTickMark::tmBottomRight);
-    EXPECT_EQ(bar->TickStyle(), TTickStyle::tsAuto);
+    EXPECT_EQ(bar_->Min(), 0);
+    EXPECT_EQ(bar_->Max(), 10);
+    EXPECT_EQ(bar_->Position(), 0);
+    EXPECT_EQ(bar_->LineSize(), 1);
+    EXPECT_EQ(bar_->PageSize(), 2);
+    EXPECT_EQ(bar_->Frequency(), 1);
+    EXPECT_EQ(bar_->TickMarks(), TTickMark::tmBottomRight);
+    EXPECT_EQ(bar_->TickStyle(), TTickStyle::tsAuto);
 }
 
 TEST_P(TrackBarLook, TheThumbIsTwentyPixelsAcrossTheChannel) {
-    EXPECT_EQ(bar->ThumbLength(), 20);
-    EXPECT_EQ(bar->ThumbRect().height(), 20);
-    EXPECT_TRUE(bar->rect().contains(bar->ThumbRect()));
+    EXPECT_EQ(bar_->ThumbLength(), 20);
+    EXPECT_EQ(bar_->ThumbRect().height(), 20);
+    EXPECT_TRUE(bar_->rect().contains(bar_->ThumbRect()));
 }
 
 TEST_P(TrackBarLook, ElevenTickMarksBelowTheChannelOneUnderEachPosition) {
-    const QRect thumb = bar->ThumbRect();
+    const QRect thumb = bar_->ThumbRect();
     const QImage image = Picture();
     // Below the thumb there is nothing but the tick marks.
     const auto ticks = DarkColumns(image, thumb.bottom() + 1, image.height(), 220);
     ASSERT_EQ(ticks.size(), 11u);
     // Each mark lies under the thumb's middle at its position.
     for (int position = 0; position <= 10; ++position) {
-        bar->SetPosition(position);
-        const int middle = bar->ThumbRect().center().x();
+        bar_->SetPosition(position);
+        const int middle = bar_->ThumbRect().center().x();
         const auto [left, right] = ticks[static_cast<size_t>(position)];
         EXPECT_LE(left, middle + 1) << position;
         EXPECT_GE(right, middle - 1) << position;
@@ -85,11 +77,11 @@ TEST_P(TrackBarLook, ElevenTickMarksBelowTheChannelOneUnderEachPosition) {
 }
 
 TEST_P(TrackBarLook, ShowsNoTooltip) {
-    auto* slider = bar->findChild<QSlider*>();
+    auto* slider = bar_->findChild<QSlider*>();
     ASSERT_NE(slider, nullptr);
-    EXPECT_TRUE(bar->toolTip().isEmpty());
+    EXPECT_TRUE(bar_->toolTip().isEmpty());
     EXPECT_TRUE(slider->toolTip().isEmpty());
-    const QPoint atThumb = bar->ThumbRect().center();
+    const QPoint atThumb = bar_->ThumbRect().center();
     QHelpEvent help(QEvent::ToolTip, atThumb, slider->mapToGlobal(atThumb));
     QApplication::sendEvent(slider, &help);
     EXPECT_FALSE(QToolTip::isVisible());

@@ -1,5 +1,5 @@
 // The bar chart: the quantity demanded at Label3's price and the quantity supplied at Label4's.
-#include "FormFixture.h"
+#include "support/FormFixture.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 // The line chart: both functions over TrackBar3's range of prices.
-#include "FormFixture.h"
+#include "support/FormFixture.h"
 
 #include <QTest>
 #include <cstdint>

@@ -1,9 +1,11 @@
 // The chart control: its series list, the properties the form layout gives it, and redrawing.
 #include "chartcontrol/ChartControl.h"
 
-#include "ChartFixtures.h"
 #include "runtime/Exceptions.h"
+#include "support/LayoutForm.h"
+#include "support/LayoutValues.h"
 #include "support/QStringPrinter.h"
+#include "support/ShowActive.h"
 
 #include <QTest>
 #include <array>
@@ -11,7 +13,7 @@
 
 namespace {
 
-using namespace chart_test;
+using namespace layout_values;
 
 // Counts what the chart is told and what it paints.
 class SpyChart : public TChart {
@@ -31,13 +33,15 @@ protected:
     }
 };
 
+// The form's two charts as its layout makes them, and room for charts of the tests' own.
 class ChartWidget : public testing::Test {
 protected:
     TComponent owner{nullptr};
+    std::unique_ptr<TForm1> form = layout_form::ReadForm(layout_form::DesignScreen());
 };
 
 TEST_F(ChartWidget, SeriesListKeepsJoinOrderAndHoldsEachOnce) {
-    TChart* chart = NewLineChart(&owner);
+    TChart* chart = form->Chart1;
     ASSERT_EQ(chart->SeriesList().Count(), 2);
     auto* first = chart->SeriesList()[0];
     auto* second = chart->SeriesList().Items(1);
@@ -51,7 +55,7 @@ TEST_F(ChartWidget, SeriesListKeepsJoinOrderAndHoldsEachOnce) {
 }
 
 TEST_F(ChartWidget, SeriesIndexOutsideTheListThrows) {
-    TChart* chart = NewBarChart(&owner);
+    TChart* chart = form->Chart2;
     try {
         (void)chart->SeriesList()[1];
         FAIL() << "no exception";
@@ -62,16 +66,17 @@ TEST_F(ChartWidget, SeriesIndexOutsideTheListThrows) {
 }
 
 TEST_F(ChartWidget, TakesEveryPropertyTheLayoutWrites) {
-    TChart* lines = nullptr;
-    TChart* bars = nullptr;
-    ASSERT_NO_THROW(lines = NewLineChart(&owner));
-    ASSERT_NO_THROW(bars = NewBarChart(&owner));
-    EXPECT_EQ(lines->TitleText(), QStringList{kTitle});
+    const TChart* lines = form->Chart1;
+    const TChart* bars = form->Chart2;
+    const QString title = QStringLiteral("Графік попиту і пропозиції");
+    EXPECT_EQ(lines->TitleText(), QStringList{title});
+    EXPECT_EQ(bars->TitleText(), QStringList{title});
     EXPECT_FALSE(lines->View3D());
     EXPECT_EQ(lines->PrintMargins(), (std::array<int, 4>{15, 22, 15, 22}));
     EXPECT_EQ(bars->PrintMargins(), (std::array<int, 4>{15, 15, 15, 15}));
     EXPECT_EQ(lines->ColorPaletteIndex(), 13);
-    EXPECT_EQ(lines->geometry(), QRect(3, 0, kImageWidth, kImageHeight));
+    EXPECT_EQ(lines->geometry(), QRect(3, 0, 517, 289));
+    EXPECT_EQ(bars->geometry(), QRect(3, 3, 517, 250));
     EXPECT_TRUE(bars->SeriesList()[0]->Marks().visible);
     EXPECT_FALSE(lines->SeriesList()[1]->Marks().visible);
 }
@@ -127,9 +132,8 @@ TEST_F(ChartWidget, SameTitleAgainChangesNothing) {
 TEST_F(ChartWidget, ChangesRedrawWhenTheEventLoopRuns) {
     auto* chart = new SpyChart(&owner);
     chart->AddSeries(new TLineSeries(&owner));
-    chart->resize(kImageWidth, kImageHeight);
-    chart->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(chart));
+    chart->resize(400, 250);
+    ShowActive(chart);
     ASSERT_TRUE(QTest::qWaitFor([&] { return chart->paints > 0; }));
     const int before = chart->paints;
     chart->SeriesList()[0]->AddXY(1, 2);
@@ -138,16 +142,15 @@ TEST_F(ChartWidget, ChangesRedrawWhenTheEventLoopRuns) {
 
 TEST_F(ChartWidget, RepaintDrawsAtOnceWhenShown) {
     auto* chart = new SpyChart(&owner);
-    chart->resize(kImageWidth, kImageHeight);
-    chart->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(chart));
+    chart->resize(400, 250);
+    ShowActive(chart);
     const int before = chart->paints;
     chart->Repaint();
     EXPECT_GT(chart->paints, before); // without waiting for the event loop
 }
 
 TEST_F(ChartWidget, ADestroyedSeriesLeavesTheList) {
-    TChart* chart = NewLineChart(&owner);
+    TChart* chart = form->Chart1;
     TChartSeries* second = chart->SeriesList()[1];
     delete chart->SeriesList()[0];
     ASSERT_EQ(chart->SeriesList().Count(), 1);
@@ -165,8 +168,8 @@ TEST_F(ChartWidget, SeriesOutlivingItsChartStaysUsable) {
 }
 
 TEST_F(ChartWidget, ASeriesJoiningAnotherChartLeavesTheFirst) {
-    TChart* first = NewLineChart(&owner);
-    TChart* second = NewBarChart(&owner);
+    TChart* first = form->Chart1;
+    TChart* second = form->Chart2;
     TChartSeries* moving = first->SeriesList()[1];
     second->AddSeries(moving);
     EXPECT_EQ(first->SeriesList().Count(), 1);

@@ -4,6 +4,8 @@
 
 #include "Unit1.h"
 #include "gui/Application.h"
+#include "support/QStringPrinter.h"
+#include "support/ShowActive.h"
 
 #include <QApplication>
 #include <QFont>
@@ -17,9 +19,6 @@
 #include <vector>
 
 // Readable values in the failure messages of the layout tests.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 inline void PrintTo(const QStringList& list, std::ostream* os) {
     *os << '"' << list.join(QStringLiteral(", ")).toStdString() << '"';
 }
@@ -68,13 +67,6 @@ inline TControl* FocusedControl() {
 
 inline QString NameOf(const TControl* control) {
     return control == nullptr ? QStringLiteral("(nothing)") : control->Name();
-}
-
-// Shows the form and makes it the active window, so that the focus and Tab work as on screen.
-inline void ShowActive(QWidget* window) {
-    window->show();
-    QApplication::setActiveWindow(window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
 class DesignFormTest : public ::testing::Test {

@@ -1,10 +1,11 @@
-// Both charts rendered offscreen and read back pixel by pixel. The images are also written to
-// the temporary directory (chart1.png, chart2_first.png, ...) for a look by eye.
+// The form's two charts, filled by its own handlers, rendered offscreen and read back pixel by
+// pixel. The images are also written to the temporary directory (chart1.png, chart2_first.png, ...)
+// for a look by eye.
 #include "chartcontrol/ChartControl.h"
 
-#include "ChartFixtures.h"
 #include "chart/ChartScene.h"
 #include "gui/SystemColours.h"
+#include "support/LayoutForm.h"
 
 #include <QDir>
 #include <cmath>
@@ -13,8 +14,6 @@
 #include <vector>
 
 namespace {
-
-using namespace chart_test;
 
 const QColor blue(68, 102, 163);
 const QColor orange(243, 156, 53);
@@ -62,6 +61,14 @@ std::optional<double> MeanRow(const QImage& image, const QRect& region, int x,
     return n > 0 ? std::optional<double>(sum / n) : std::nullopt;
 }
 
+// The chart as it shows on screen, at the size the layout gives it.
+QImage Render(TChart& chart) {
+    QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::magenta);
+    chart.render(&image);
+    return image;
+}
+
 class Rendered : public testing::Test {
 protected:
     void SetUp() override {
@@ -75,34 +82,36 @@ protected:
     }
 
     // The plot and legend as the chart lays them out at the rendered size.
-    static TChartScene SceneOf(const TChart& chart) {
-        return chart.Scene(QRect(0, 0, kImageWidth, kImageHeight));
-    }
+    static TChartScene SceneOf(const TChart& chart) { return chart.Scene(chart.rect()); }
+
+    // Both charts as the form's first showing fills them.
+    void FormShow() { form->FormShow(form.get()); }
 
     QLocale saved;
-    TComponent owner{nullptr};
+    // Read on the screen the layout was designed on, so that each chart has the layout's size.
+    std::unique_ptr<TForm1> form = layout_form::ReadForm(layout_form::DesignScreen());
 };
 
 TEST_F(Rendered, BarChartFirstShowing) {
-    TChart* chart = NewBarChart(&owner);
-    FillBars(*chart, 0, 0);
+    TChart* chart = form->Chart2;
+    FormShow();
     const QImage image = Render(*chart);
     Save(image, "chart2_first.png");
     const TChartScene scene = SceneOf(*chart);
 
     EXPECT_EQ(Count(image, image.rect(), Qt::magenta), 0) << "every pixel painted";
-    const QRect plotSide(0, 0, scene.legend.box.left(), kImageHeight);
+    const QRect plotSide(0, 0, scene.legend.box.left(), image.height());
     const std::vector<int> bars = ColumnGroupHeights(image, plotSide, blue);
     ASSERT_EQ(bars.size(), 2u);
     EXPECT_NEAR(double(bars[0]) / bars[1], 4750.0 / 1600.0, 0.1);
     EXPECT_GT(Count(image, scene.legend.box, blue), 0) << "blue legend symbols";
-    EXPECT_GT(Count(image, QRect(0, 0, kImageWidth, scene.plot.top()), QColor(0, 0, 255)), 0)
+    EXPECT_GT(Count(image, QRect(0, 0, image.width(), scene.plot.top()), QColor(0, 0, 255)), 0)
         << "title in pure blue at the top";
 }
 
 TEST_F(Rendered, BarChartMarksSitAboveTheBars) {
-    TChart* chart = NewBarChart(&owner);
-    FillBars(*chart, 0, 0);
+    TChart* chart = form->Chart2;
+    FormShow();
     const QImage image = Render(*chart);
     const TChartScene scene = SceneOf(*chart);
     const QColor markFill = ColorToQColor(clInfoBk);
@@ -113,20 +122,21 @@ TEST_F(Rendered, BarChartMarksSitAboveTheBars) {
 }
 
 TEST_F(Rendered, BarsAtSevenAreEqual) {
-    TChart* chart = NewBarChart(&owner);
-    FillBars(*chart, 7, 7);
+    TChart* chart = form->Chart2;
+    form->TrackBar3->SetPosition(7);
+    form->TrackBar4->SetPosition(7);
     const QImage image = Render(*chart);
     Save(image, "chart2_equal.png");
     const TChartScene scene = SceneOf(*chart);
     const std::vector<int> bars =
-        ColumnGroupHeights(image, QRect(0, 0, scene.legend.box.left(), kImageHeight), blue);
+        ColumnGroupHeights(image, QRect(0, 0, scene.legend.box.left(), image.height()), blue);
     ASSERT_EQ(bars.size(), 2u);
     EXPECT_EQ(bars[0], bars[1]);
 }
 
 TEST_F(Rendered, LineChartCrossesAtPriceSeven) {
-    TChart* chart = NewLineChart(&owner);
-    FillLines(*chart);
+    TChart* chart = form->Chart1;
+    FormShow();
     const QImage image = Render(*chart);
     Save(image, "chart1.png");
     const TChartScene scene = SceneOf(*chart);
@@ -148,13 +158,13 @@ TEST_F(Rendered, LineChartCrossesAtPriceSeven) {
 }
 
 TEST_F(Rendered, LineColoursStayInsideThePlotAndLegend) {
-    TChart* chart = NewLineChart(&owner);
-    FillLines(*chart);
+    TChart* chart = form->Chart1;
+    FormShow();
     const QImage image = Render(*chart);
     const TChartScene scene = SceneOf(*chart);
-    const QRect belowPlot(0, scene.plot.bottom() + 1, kImageWidth,
-                          kImageHeight - scene.plot.bottom() - 1);
-    const QRect leftOfPlot(0, 0, scene.plot.left(), kImageHeight);
+    const QRect belowPlot(0, scene.plot.bottom() + 1, image.width(),
+                          image.height() - scene.plot.bottom() - 1);
+    const QRect leftOfPlot(0, 0, scene.plot.left(), image.height());
     for (const QColor& color : {blue, orange}) {
         EXPECT_EQ(Count(image, belowPlot, color), 0);
         EXPECT_EQ(Count(image, leftOfPlot, color), 0);
@@ -162,7 +172,7 @@ TEST_F(Rendered, LineColoursStayInsideThePlotAndLegend) {
 }
 
 TEST_F(Rendered, EmptyAndExtremeChartsPaintWithoutFault) {
-    TChart* chart = NewLineChart(&owner);
+    TChart* chart = form->Chart1;
     Render(*chart);
     chart->SeriesList()[0]->AddXY(0, 2147483647.0);
     chart->SeriesList()[0]->AddXY(1, -2147483648.0);
@@ -173,7 +183,7 @@ TEST_F(Rendered, EmptyAndExtremeChartsPaintWithoutFault) {
 }
 
 TEST_F(Rendered, NegativeBarsHangBelowTheZeroLine) {
-    TChart* chart = NewBarChart(&owner);
+    TChart* chart = form->Chart2;
     chart->SeriesList()[0]->Add(-1250, QStringLiteral("Qd"));
     chart->SeriesList()[0]->Add(2300, QStringLiteral("Qs"));
     const QImage image = Render(*chart);

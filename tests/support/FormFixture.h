@@ -5,6 +5,7 @@
 #include "Unit1.h"
 #include "gui/Application.h"
 #include "support/QStringPrinter.h"
+#include "support/ShowActive.h"
 
 #include <QApplication>
 #include <QString>
@@ -49,12 +50,8 @@ protected:
     TChartSeries* Bars() const { return form->Chart2->SeriesList()[0]; }
     std::vector<ChartPoint> BarPoints() const { return Points(Bars()); }
 
-    // Shows the form (running FormShow) and waits until it is exposed and active.
-    void ShowForm() {
-        form->show();
-        QApplication::setActiveWindow(form);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-    }
+    // Shows the form (running FormShow) and waits until it is the active window.
+    void ShowForm() { ShowActive(form); }
 
     TForm1* form = nullptr;
     std::vector<QString> reports;
