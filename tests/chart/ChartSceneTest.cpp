@@ -260,7 +260,7 @@ TEST_F(Scene, LongTitlesAndHugeValuesLeaveThePlotItsRoom) {
     lines->SeriesList()[1]->AddXY(1e300, 2000);
     bars->SeriesList()[0]->Add(1e300, QStringLiteral("Qd"));
     bars->SeriesList()[0]->Add(1600, QStringLiteral("Qs"));
-    for (TChart* chart : {lines, bars}) {
+    for (ModelChart* chart : {lines, bars}) {
         const TChartScene scene = Build(*chart);
         EXPECT_GE(scene.plot.width(), bounds.width() / 4);
         ASSERT_FALSE(scene.legend.items.empty());

@@ -1,7 +1,7 @@
 // Numbers as the chart writes them, in the user's locale, and the size text takes.
 #include "chart/ChartText.h"
 
-#include "ChartFixtures.h"
+#include "ChartModel.h"
 #include "support/QStringPrinter.h"
 
 #include <QFont>
@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TextMetrics, ElideKeepsWholeCharactersBeforeAnEllipsis) {
-    const chart_test::FixedMetrics metrics; // 7 pixels a UTF-16 unit
+    const chart_model::FixedMetrics metrics; // 7 pixels a UTF-16 unit
     const QString ellipsis(QChar(0x2026));
     EXPECT_EQ(metrics.Elide(QStringLiteral("abcdef"), 42), QStringLiteral("abcdef"));
     EXPECT_EQ(metrics.Elide(QStringLiteral("abcdef"), 35), QStringLiteral("abcd") + ellipsis);
