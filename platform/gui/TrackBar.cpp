@@ -40,6 +40,28 @@ public:
         }
     }
 
+    // The track bars show no selection range, yet some styles (Fusion among them) fill the
+    // channel from Min up to the thumb as if they did. So the channel is drawn on its own as it
+    // looks with the thumb at Min, where no part of it comes before the thumb, and the thumb and
+    // the ticks are drawn over it as usual.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        if (control != CC_Slider || slider == nullptr || !(slider->subControls & SC_SliderGroove)) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        QStyleOptionSlider channel = *slider;
+        channel.subControls = SC_SliderGroove;
+        channel.activeSubControls = SC_None;
+        channel.sliderPosition = channel.minimum;
+        channel.sliderValue = channel.minimum;
+        QProxyStyle::drawComplexControl(control, &channel, painter, widget);
+        QStyleOptionSlider rest = *slider;
+        rest.subControls &= ~SC_SliderGroove;
+        QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+    }
+
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         switch (hint) {
