@@ -11,9 +11,11 @@
 #include <QSlider>
 #include <QStyleOptionSlider>
 #include <QTimerEvent>
+#include <QWheelEvent>
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
 
 // The thumb's size comes from the track bar rather than from the style, and the left button
 // never jumps the thumb to the mouse: a press beside it pages, as the track bar handles itself.
@@ -36,6 +38,28 @@ public:
         default:
             return QProxyStyle::pixelMetric(metric, option, widget);
         }
+    }
+
+    // The track bars show no selection range, yet some styles (Fusion among them) fill the
+    // channel from Min up to the thumb as if they did. So the channel is drawn on its own as it
+    // looks with the thumb at Min, where no part of it comes before the thumb, and the thumb and
+    // the ticks are drawn over it as usual.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        if (control != CC_Slider || slider == nullptr || !(slider->subControls & SC_SliderGroove)) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        QStyleOptionSlider channel = *slider;
+        channel.subControls = SC_SliderGroove;
+        channel.activeSubControls = SC_None;
+        channel.sliderPosition = channel.minimum;
+        channel.sliderValue = channel.minimum;
+        QProxyStyle::drawComplexControl(control, &channel, painter, widget);
+        QStyleOptionSlider rest = *slider;
+        rest.subControls &= ~SC_SliderGroove;
+        QProxyStyle::drawComplexControl(control, &rest, painter, widget);
     }
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -96,6 +120,34 @@ protected:
         triggerAction(action);
     }
 
+    // A notch of the wheel is a press of the arrow key it points at: up (or tilted left) one line
+    // toward Min, down (or right) toward Max, in whole notches however finely the wheel reports
+    // them. The direction follows the wheel the hand turns, not the system's choice of scrolling
+    // direction, as the thumb is what moves. The track bar keeps every turn, at the ends too, so
+    // nothing around it scrolls instead.
+    void wheelEvent(QWheelEvent* event) override {
+        event->accept();
+        const std::int64_t across = event->angleDelta().x();
+        const std::int64_t along = event->angleDelta().y();
+        std::int64_t turn = std::abs(along) >= std::abs(across) ? along : across;
+        if (event->inverted())
+            turn = -turn;
+        if (turn == 0)
+            return;
+        if ((turn > 0) != (wheelTurned_ > 0))
+            wheelTurned_ = 0; // a turn back forgets the part notch the other way
+        wheelTurned_ += turn;
+        std::int64_t notches = wheelTurned_ / QWheelEvent::DefaultDeltasPerStep;
+        wheelTurned_ %= QWheelEvent::DefaultDeltasPerStep;
+        const SliderAction step = notches > 0 ? SliderSingleStepSub : SliderSingleStepAdd;
+        for (notches = std::abs(notches); notches > 0; --notches) {
+            const int before = value();
+            triggerAction(step);
+            if (value() == before)
+                break; // at the end of the range
+        }
+    }
+
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() != Qt::LeftButton || paging_ != SliderNoAction || isSliderDown()) {
             event->accept();
@@ -152,6 +204,7 @@ private:
     QBasicTimer pageRepeat_;
     SliderAction paging_ = SliderNoAction;
     int pressX_ = 0;
+    std::int64_t wheelTurned_ = 0; // the part of a notch the wheel has turned so far, up positive
 };
 
 TTrackBar::TTrackBar(TComponent* AOwner)

@@ -9,6 +9,7 @@
 #include "support/LayoutTrackBar.h"
 #include "support/LayoutValues.h"
 
+#include <QWheelEvent>
 #include <climits>
 #include <functional>
 #include <gtest/gtest.h>
@@ -190,6 +191,54 @@ TEST_P(TrackBarTest, KeysAfterTheThumbHoldNoStaleState) {
     // A move with no button held is no drag.
     QTest::mouseMove(Grabber(), QPoint(bar_->width() - 2, thumb.center().y()));
     EXPECT_EQ(bar_->Position(), 3);
+}
+
+// A wheel turn over the thumb. Whether the slider kept it: a wheel event it leaves goes on to
+// scroll whatever holds the track bar.
+bool Wheel(QWidget* slider, QPoint angleDelta, bool inverted = false) {
+    const QPointF at(slider->rect().center());
+    QWheelEvent event(at, slider->mapToGlobal(at), QPoint(), angleDelta, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, inverted);
+    QApplication::sendEvent(slider, &event);
+    return event.isAccepted();
+}
+
+TEST_P(TrackBarTest, WheelNotchStepsAsTheUpAndDownKeys) {
+    QWidget* slider = Grabber();
+    constexpr int kNotch = QWheelEvent::DefaultDeltasPerStep;
+
+    Start(5);
+    Wheel(slider, QPoint(0, kNotch));
+    EXPECT_EQ(seen_, std::vector<int>{4}) << "a notch up goes one line toward Min";
+    Start(5);
+    Wheel(slider, QPoint(0, -kNotch));
+    EXPECT_EQ(seen_, std::vector<int>{6}) << "a notch down goes one line toward Max";
+
+    // A fine wheel moves one line for every whole notch it turns, however it splits the turn.
+    Start(5);
+    for (int i = 0; i < 8; ++i)
+        Wheel(slider, QPoint(0, -kNotch / 4));
+    EXPECT_EQ(seen_, (std::vector<int>{6, 7}));
+    // The physical turn counts, not the direction the system reports for scrolling.
+    Start(5);
+    Wheel(slider, QPoint(0, -kNotch), true);
+    EXPECT_EQ(seen_, std::vector<int>{4});
+    // Tilted, the wheel goes as the Left and Right keys.
+    Start(5);
+    Wheel(slider, QPoint(kNotch, 0));
+    Wheel(slider, QPoint(-2 * kNotch, 0));
+    EXPECT_EQ(seen_, (std::vector<int>{4, 5, 6}));
+
+    // At the ends the wheel does nothing, and still scrolls nothing else.
+    Start(0);
+    EXPECT_TRUE(Wheel(slider, QPoint(0, kNotch)));
+    EXPECT_EQ(bar_->Position(), 0);
+    EXPECT_TRUE(seen_.empty()) << "a notch up at Min raises nothing";
+    Start(10);
+    EXPECT_TRUE(Wheel(slider, QPoint(0, -kNotch)));
+    EXPECT_EQ(bar_->Position(), 10);
+    EXPECT_TRUE(seen_.empty()) << "a notch down at Max raises nothing";
+    EXPECT_EQ(otherCalls_, 0);
 }
 
 TEST_P(TrackBarTest, OtherButtonsLeaveThePositionAlone) {

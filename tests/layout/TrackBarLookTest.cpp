@@ -2,6 +2,7 @@
 // price, a thumb 20 pixels across the channel, and no tooltip.
 #include "support/LayoutTrackBar.h"
 
+#include <QColor>
 #include <QHelpEvent>
 #include <QImage>
 #include <QPainter>
@@ -74,6 +75,22 @@ TEST_P(TrackBarLook, ElevenTickMarksBelowTheChannelOneUnderEachPosition) {
     }
     // None above: the channel's upper side is bare.
     EXPECT_TRUE(DarkColumns(image, 0, thumb.top(), 220).empty());
+}
+
+TEST_P(TrackBarLook, TheChannelIsOneColourOnEitherSideOfTheThumb) {
+    // The track bars show no selection range, so nothing marks the part up to the thumb.
+    bar->SetPosition(5);
+    const QRect thumb = bar->ThumbRect();
+    const QRect channel = bar->ChannelRect();
+    const QImage image = Picture();
+    const int leftOfThumb = (channel.left() + thumb.left()) / 2;
+    const int rightOfThumb = (thumb.right() + channel.right()) / 2;
+    ASSERT_LT(channel.left(), leftOfThumb);
+    ASSERT_LT(rightOfThumb, channel.right());
+    for (int y = channel.top(); y <= channel.bottom(); ++y)
+        EXPECT_EQ(QColor(image.pixel(leftOfThumb, y)).name(),
+                  QColor(image.pixel(rightOfThumb, y)).name())
+            << "row " << y;
 }
 
 TEST_P(TrackBarLook, ShowsNoTooltip) {
