@@ -31,6 +31,10 @@ QIcon WindowIcon(const QString& resource) {
 
 int RunProgram(int& argc, char** argv, const std::function<void()>& mainBlock,
                const TStartupErrorReport& report) {
+    // Qt scales by whole factors only, so lines stay one device pixel thick; the form's own
+    // resolution scaling takes the remaining fraction from the logical dpi Qt then reports.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Floor);
     QApplication app(argc, argv);
     QApplication::setWindowIcon(WindowIcon(QStringLiteral(":/MAINICON")));
     TApplication application(nullptr);
