@@ -118,6 +118,10 @@ public:
 
 int RunProgram(int& argc, char** argv, const std::function<void()>& mainBlock,
                const TStartupErrorReport& report) {
+    // Qt scales by whole factors only, so lines stay one device pixel thick; the form's own
+    // resolution scaling takes the remaining fraction from the logical dpi Qt then reports.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Floor);
     // The program takes no command line: Qt's own options (-reverse, -qwindowtitle, ...) would
     // change the window. Qt gets the program's name alone.
     static char unnamed[] = "";
