@@ -31,31 +31,31 @@ public:
 inline TChart* NewChartAsLayout(TComponent* owner, const char* name, bool printMargins) {
     auto* chart = new TChart(owner);
     chart->SetName(QString::fromLatin1(name));
-    chart->SetProperty(QStringLiteral("Left"), Int(3));
-    chart->SetProperty(QStringLiteral("Top"), Int(0));
-    chart->SetProperty(QStringLiteral("Width"), Int(kImageWidth));
-    chart->SetProperty(QStringLiteral("Height"), Int(kImageHeight));
-    chart->SetProperty(QStringLiteral("Title.Text.Strings"), Strings({kTitle}));
-    chart->SetProperty(QStringLiteral("View3D"), Bool(false));
-    chart->SetProperty(QStringLiteral("TabOrder"), Int(0));
+    SetLayoutProperty(*chart, QStringLiteral("Left"), Int(3));
+    SetLayoutProperty(*chart, QStringLiteral("Top"), Int(0));
+    SetLayoutProperty(*chart, QStringLiteral("Width"), Int(kImageWidth));
+    SetLayoutProperty(*chart, QStringLiteral("Height"), Int(kImageHeight));
+    SetLayoutProperty(*chart, QStringLiteral("Title.Text.Strings"), Strings({kTitle}));
+    SetLayoutProperty(*chart, QStringLiteral("View3D"), Bool(false));
+    SetLayoutProperty(*chart, QStringLiteral("TabOrder"), Int(0));
     if (printMargins)
-        chart->SetProperty(QStringLiteral("PrintMargins"), List({"15", "22", "15", "22"}));
-    chart->SetProperty(QStringLiteral("ColorPaletteIndex"), Int(13));
+        SetLayoutProperty(*chart, QStringLiteral("PrintMargins"), List({"15", "22", "15", "22"}));
+    SetLayoutProperty(*chart, QStringLiteral("ColorPaletteIndex"), Int(13));
     return chart;
 }
 
 inline void SetMarksLayout(TChartSeries& series, bool marks) {
-    series.SetProperty(QStringLiteral("Marks.Visible"), Bool(marks));
-    series.SetProperty(QStringLiteral("Marks.Arrow.Visible"), Bool(true));
-    series.SetProperty(QStringLiteral("Marks.Callout.Brush.Color"), Ident("clBlack"));
-    series.SetProperty(QStringLiteral("Marks.Callout.Arrow.Visible"), Bool(true));
+    SetLayoutProperty(series, QStringLiteral("Marks.Visible"), Bool(marks));
+    SetLayoutProperty(series, QStringLiteral("Marks.Arrow.Visible"), Bool(true));
+    SetLayoutProperty(series, QStringLiteral("Marks.Callout.Brush.Color"), Ident("clBlack"));
+    SetLayoutProperty(series, QStringLiteral("Marks.Callout.Arrow.Visible"), Bool(true));
 }
 
 inline void SetValueListLayout(TChartSeries& series, const char* yName) {
-    series.SetProperty(QStringLiteral("XValues.Name"), Str("X"));
-    series.SetProperty(QStringLiteral("XValues.Order"), Ident("loAscending"));
-    series.SetProperty(QStringLiteral("YValues.Name"), Str(yName));
-    series.SetProperty(QStringLiteral("YValues.Order"), Ident("loNone"));
+    SetLayoutProperty(series, QStringLiteral("XValues.Name"), Str("X"));
+    SetLayoutProperty(series, QStringLiteral("XValues.Order"), Ident("loAscending"));
+    SetLayoutProperty(series, QStringLiteral("YValues.Name"), Str(yName));
+    SetLayoutProperty(series, QStringLiteral("YValues.Order"), Ident("loNone"));
 }
 
 inline TLineSeries* NewLineSeriesAsLayout(TComponent* owner, TChart* chart, int linePenColor,
@@ -63,17 +63,18 @@ inline TLineSeries* NewLineSeriesAsLayout(TComponent* owner, TChart* chart, int 
     auto* series = new TLineSeries(owner);
     SetMarksLayout(*series, false);
     if (first) {
-        series->SetProperty(QStringLiteral("Marks.Emboss.Color"), Int(8487297));
-        series->SetProperty(QStringLiteral("Marks.Shadow.Color"), Int(8684676));
+        SetLayoutProperty(*series, QStringLiteral("Marks.Emboss.Color"), Int(8487297));
+        SetLayoutProperty(*series, QStringLiteral("Marks.Shadow.Color"), Int(8684676));
     }
-    series->SetProperty(QStringLiteral("LinePen.Color"), Int(linePenColor));
+    SetLayoutProperty(*series, QStringLiteral("LinePen.Color"), Int(linePenColor));
     if (first) {
-        series->SetProperty(QStringLiteral("Pointer.Brush.Gradient.EndColor"), Int(10708548));
-        series->SetProperty(QStringLiteral("Pointer.Gradient.EndColor"), Int(10708548));
+        SetLayoutProperty(*series, QStringLiteral("Pointer.Brush.Gradient.EndColor"),
+                          Int(10708548));
+        SetLayoutProperty(*series, QStringLiteral("Pointer.Gradient.EndColor"), Int(10708548));
     }
-    series->SetProperty(QStringLiteral("Pointer.InflateMargins"), Bool(true));
-    series->SetProperty(QStringLiteral("Pointer.Style"), Ident("psRectangle"));
-    series->SetProperty(QStringLiteral("Pointer.Visible"), Bool(false));
+    SetLayoutProperty(*series, QStringLiteral("Pointer.InflateMargins"), Bool(true));
+    SetLayoutProperty(*series, QStringLiteral("Pointer.Style"), Ident("psRectangle"));
+    SetLayoutProperty(*series, QStringLiteral("Pointer.Visible"), Bool(false));
     SetValueListLayout(*series, "Y");
     chart->InsertChild(series);
     return series;
