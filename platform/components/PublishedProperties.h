@@ -102,19 +102,17 @@ public:
     template <class E>
     TClassProperties& Enumeration(const char* name, std::function<void(C&, E)> set,
                                   std::initializer_list<std::pair<const char*, E>> choices) {
-        Add(name, TPropertyKind::Enumeration, std::function<void(C&, int)>([set](C& c, int v) {
-                set(c, static_cast<E>(v));
-            }));
+        Add<int>(name, TPropertyKind::Enumeration,
+                 [set](C& c, int value) { set(c, static_cast<E>(value)); });
         for (const auto& [identifier, value] : choices)
             properties_.back().choices.emplace_back(QString::fromLatin1(identifier),
                                                     static_cast<int>(value));
         return *this;
     }
     TClassProperties& Event(const char* name, TNotifyEvent C::*handler) {
-        return Add(name, TPropertyKind::Event, std::function<void(C&, const TNotifyEvent&)>(
-                                                   [handler](C& c, const TNotifyEvent& event) {
-                                                       c.*handler = event;
-                                                   }));
+        return Add<const TNotifyEvent&>(
+            name, TPropertyKind::Event,
+            [handler](C& c, const TNotifyEvent& event) { c.*handler = event; });
     }
 
 private:

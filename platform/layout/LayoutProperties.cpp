@@ -68,9 +68,9 @@ const TPublishedProperty& FindProperty(const TComponent& component, const QStrin
             if (ignored.className == table->ClassName() && ignored.property.name == name)
                 return ignored.property;
     }
-    throw EReadError(QStringLiteral("Error reading %1.%2: Property %2 does not exist")
-                         .arg(component.Name().isEmpty() ? component.ClassName() : component.Name(),
-                              name));
+    throw EReadError(
+        QStringLiteral("Error reading %1.%2: Property %2 does not exist")
+            .arg(component.Name().isEmpty() ? component.ClassName() : component.Name(), name));
 }
 
 TPropertyValue Convert(const TPublishedProperty& property, const TLayoutValue& value) {
