@@ -41,7 +41,6 @@ double Qs(double price) {
 std::unique_ptr<TChart> NewChart() {
     auto chart = std::make_unique<TChart>(nullptr);
     chart->SetTitleText({title});
-    chart->SetView3D(false);
     chart->SetColorPaletteIndex(13);
     chart->resize(width, height);
     return chart;

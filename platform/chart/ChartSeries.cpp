@@ -1,6 +1,6 @@
 #include "chart/ChartSeries.h"
 
-#include "layout/LayoutValue.h"
+#include "components/PublishedProperties.h"
 #include "runtime/Exceptions.h"
 
 #include <algorithm>
@@ -156,83 +156,44 @@ void TChartSeries::Clear() {
 
 namespace {
 
-TChartListOrder LayoutOrder(const QString& property, const TLayoutValue& value) {
-    return value.AsEnum<TChartListOrder>(property,
-                                         {{"loNone", TChartListOrder::loNone},
-                                          {"loAscending", TChartListOrder::loAscending},
-                                          {"loDescending", TChartListOrder::loDescending}});
+// A setter of one field of the marks.
+template <class T> auto SetMarksField(T TSeriesMarks::*field) {
+    return [field](TChartSeries& series, T value) {
+        TSeriesMarks marks = series.Marks();
+        marks.*field = value;
+        series.SetMarks(marks);
+    };
 }
 
 } // namespace
 
-namespace {
-
-// The marks' properties; false for a name that is not one of them.
-bool ReadMarksProperty(TSeriesMarks& marks, const QString& name, const TLayoutValue& value) {
-    if (name == QLatin1String("Marks.Visible"))
-        marks.visible = value.AsBool(name);
-    else if (name == QLatin1String("Marks.Arrow.Visible"))
-        marks.arrowVisible = value.AsBool(name);
-    else if (name == QLatin1String("Marks.ArrowLength"))
-        marks.arrowLength = value.AsInt(name);
-    else if (name == QLatin1String("Marks.Color"))
-        marks.color = LayoutColor(name, value);
-    else if (name == QLatin1String("Marks.Callout.Brush.Color"))
-        marks.calloutBrushColor = LayoutColor(name, value);
-    else if (name == QLatin1String("Marks.Callout.Arrow.Visible"))
-        marks.calloutArrowVisible = value.AsBool(name);
-    else if (name == QLatin1String("Marks.Emboss.Color"))
-        marks.embossColor = LayoutColor(name, value);
-    else if (name == QLatin1String("Marks.Shadow.Color"))
-        marks.shadowColor = LayoutColor(name, value);
-    else
-        return false;
-    return true;
-}
-
-bool ReadPointerProperty(TSeriesPointer& pointer, const QString& name, const TLayoutValue& value) {
-    if (name == QLatin1String("Pointer.Visible"))
-        pointer.visible = value.AsBool(name);
-    else if (name == QLatin1String("Pointer.InflateMargins"))
-        pointer.inflateMargins = value.AsBool(name);
-    else if (name == QLatin1String("Pointer.Style"))
-        pointer.style = value.AsIdent(name);
-    else if (name == QLatin1String("Pointer.Brush.Gradient.EndColor"))
-        pointer.brushGradientEndColor = LayoutColor(name, value);
-    else if (name == QLatin1String("Pointer.Gradient.EndColor"))
-        pointer.gradientEndColor = LayoutColor(name, value);
-    else
-        return false;
-    return true;
-}
-
-} // namespace
-
-void TChartSeries::SetProperty(const QString& name, const TLayoutValue& value) {
-    TSeriesMarks marks = marks_;
-    TSeriesPointer pointer = pointer_;
-    if (ReadMarksProperty(marks, name, value))
-        SetMarks(marks);
-    else if (ReadPointerProperty(pointer, name, value))
-        SetPointer(pointer);
-    else if (name == QLatin1String("LinePen.Color"))
-        SetLinePenColor(LayoutColor(name, value));
-    else if (name == QLatin1String("XValues.Name"))
-        xValues_.SetName(value.AsString(name));
-    else if (name == QLatin1String("XValues.Order"))
-        xValues_.SetOrder(LayoutOrder(name, value));
-    else if (name == QLatin1String("YValues.Name"))
-        yValues_.SetName(value.AsString(name));
-    else if (name == QLatin1String("YValues.Order"))
-        yValues_.SetOrder(LayoutOrder(name, value));
-    else if (name == QLatin1String("Title"))
-        SetTitle(value.AsString(name));
-    else if (name == QLatin1String("Active"))
-        SetActive(value.AsBool(name));
-    else if (name == QLatin1String("SeriesColor"))
-        SetSeriesColor(LayoutColor(name, value));
-    else
-        TComponent::SetProperty(name, value);
+const TPropertyTable& TChartSeries::PublishedProperties() const {
+    const auto orders = {std::pair{"loNone", TChartListOrder::loNone},
+                         std::pair{"loAscending", TChartListOrder::loAscending},
+                         std::pair{"loDescending", TChartListOrder::loDescending}};
+    static const TPropertyTable table =
+        TClassProperties<TChartSeries>(TComponent::PublishedProperties())
+            .Boolean("Marks.Visible", SetMarksField(&TSeriesMarks::visible))
+            .Boolean("Marks.Arrow.Visible", SetMarksField(&TSeriesMarks::arrowVisible))
+            .Integer("Marks.ArrowLength", SetMarksField(&TSeriesMarks::arrowLength))
+            .Colour("Marks.Color", SetMarksField(&TSeriesMarks::color))
+            .Colour("Marks.Callout.Brush.Color", SetMarksField(&TSeriesMarks::calloutBrushColor))
+            .Enumeration<TChartListOrder>(
+                "XValues.Order",
+                [](TChartSeries& series, TChartListOrder order) {
+                    series.XValues().SetOrder(order);
+                },
+                orders)
+            .Enumeration<TChartListOrder>(
+                "YValues.Order",
+                [](TChartSeries& series, TChartListOrder order) {
+                    series.YValues().SetOrder(order);
+                },
+                orders)
+            .String("Title", &TChartSeries::SetTitle)
+            .Boolean("Active", &TChartSeries::SetActive)
+            .Colour("SeriesColor", &TChartSeries::SetSeriesColor);
+    return table;
 }
 
 void TBarSeries::SetBarWidthPercent(int percent) {
@@ -250,15 +211,13 @@ void TBarSeries::SetUseYOrigin(bool use) {
     Changed();
 }
 
-void TBarSeries::SetProperty(const QString& name, const TLayoutValue& value) {
-    if (name == QLatin1String("BarWidthPercent"))
-        SetBarWidthPercent(value.AsInt(name));
-    else if (name == QLatin1String("YOrigin"))
-        SetYOrigin(value.AsFloat(name));
-    else if (name == QLatin1String("UseYOrigin"))
-        SetUseYOrigin(value.AsBool(name));
-    else
-        TChartSeries::SetProperty(name, value);
+const TPropertyTable& TBarSeries::PublishedProperties() const {
+    static const TPropertyTable table =
+        TClassProperties<TBarSeries>(TChartSeries::PublishedProperties())
+            .Integer("BarWidthPercent", &TBarSeries::SetBarWidthPercent)
+            .Float("YOrigin", &TBarSeries::SetYOrigin)
+            .Boolean("UseYOrigin", &TBarSeries::SetUseYOrigin);
+    return table;
 }
 
 TChartSeries* TChartSeriesList::Items(int index) const {

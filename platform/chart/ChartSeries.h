@@ -76,8 +76,6 @@ public:
     double operator[](int index) const; // throws Exception when out of bounds
     std::span<const double> Values() const { return values_.View(); }
 
-    const QString& Name() const { return name_; }
-    void SetName(const QString& name) { name_ = name; }
     // Where AddXY puts a point; only the x values' order is used.
     TChartListOrder Order() const { return order_; }
     void SetOrder(TChartListOrder order) { order_ = order; }
@@ -88,30 +86,16 @@ public:
 private:
     friend class TChartSeries;
     TPointColumn<double> values_;
-    QString name_;
     TChartListOrder order_ = TChartListOrder::loAscending;
 };
 
-// The marks a series can show beside its points. Only `visible`, `arrowLength` and the colours are
-// drawn; the rest is kept as the layout gives it.
+// The marks a series can show beside its points.
 struct TSeriesMarks {
     bool visible = false;
     bool arrowVisible = true;
     int arrowLength = 20;               // pixels between the point and its mark
     TColor color = clInfoBk;            // the box
     TColor calloutBrushColor = clBlack; // the line joining mark and point
-    bool calloutArrowVisible = true;
-    TColor embossColor = RGBColor(129, 129, 129);
-    TColor shadowColor = RGBColor(132, 132, 132);
-};
-
-// Point markers of a line series: kept as the layout gives them; no marker is drawn.
-struct TSeriesPointer {
-    bool visible = false;
-    bool inflateMargins = true;
-    QString style = QStringLiteral("psRectangle");
-    TColor brushGradientEndColor = clBlack;
-    TColor gradientEndColor = clBlack;
 };
 
 class TChartSeries;
@@ -148,10 +132,6 @@ public:
     bool ColorEachPoint() const { return false; }
     const TSeriesMarks& Marks() const { return marks_; }
     void SetMarks(const TSeriesMarks& marks);
-    const TSeriesPointer& Pointer() const { return pointer_; }
-    void SetPointer(const TSeriesPointer& pointer) { pointer_ = pointer; }
-    TColor LinePenColor() const { return linePenColor_; } // kept; lines use the series colour
-    void SetLinePenColor(TColor color) { linePenColor_ = color; }
 
     // Points, in index order.
     int Count() const { return xValues_.Count(); }
@@ -174,7 +154,7 @@ public:
             TColor AColor = clAutomaticSeriesColor);
     void Clear();
 
-    void SetProperty(const QString& name, const TLayoutValue& value) override;
+    const TPropertyTable& PublishedProperties() const override;
 
 protected:
     void Changed(); // the chart redraws when next painted
@@ -191,8 +171,6 @@ private:
     TColor color_ = clBlack;
     bool colorStored_ = false;
     TSeriesMarks marks_;
-    TSeriesPointer pointer_;
-    TColor linePenColor_ = clBlack;
 
     TChartValueList xValues_;
     TChartValueList yValues_;
@@ -223,7 +201,7 @@ public:
     bool UseYOrigin() const { return useYOrigin_; }
     void SetUseYOrigin(bool use);
 
-    void SetProperty(const QString& name, const TLayoutValue& value) override;
+    const TPropertyTable& PublishedProperties() const override;
 
 private:
     int barWidthPercent_ = 70;

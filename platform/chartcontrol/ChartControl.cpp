@@ -2,6 +2,7 @@
 
 #include "chart/ChartPainter.h"
 #include "chart/ChartScene.h"
+#include "components/PublishedProperties.h"
 #include "gui/SystemColours.h"
 #include "layout/LayoutValue.h"
 #include "runtime/Exceptions.h"
@@ -105,28 +106,20 @@ void TChart::paintEvent(QPaintEvent*) {
     Draw(painter, rect());
 }
 
-void TChart::SetProperty(const QString& name, const TLayoutValue& value) {
-    if (name == QLatin1String("Title.Text.Strings")) {
-        SetTitleText(value.AsStrings(name));
-    } else if (name == QLatin1String("View3D")) {
-        SetView3D(value.AsBool(name));
-    } else if (name == QLatin1String("PrintMargins")) {
-        const std::vector<int> margins = value.AsIntList(name);
-        if (margins.size() != 4)
-            ThrowInvalidValue(name, value.items.join(QLatin1Char(' ')));
-        SetPrintMargins({margins[0], margins[1], margins[2], margins[3]});
-    } else if (name == QLatin1String("ColorPaletteIndex")) {
-        const int index = value.AsInt(name);
-        if (!HasColorPalette(index))
-            ThrowInvalidValue(name, QString::number(index));
-        SetColorPaletteIndex(index);
-    } else if (name == QLatin1String("Color")) {
-        SetColor(LayoutColor(name, value));
-    } else if (name == QLatin1String("BackWall.Color")) {
-        SetBackWallColor(LayoutColor(name, value));
-    } else {
-        TWinControl::SetProperty(name, value);
-    }
+const TPropertyTable& TChart::PublishedProperties() const {
+    static const TPropertyTable table =
+        TClassProperties<TChart>(TWinControl::PublishedProperties())
+            .Strings("Title.Text.Strings", &TChart::SetTitleText)
+            .Integer("ColorPaletteIndex",
+                     [](TChart& chart, int index) {
+                         if (!HasColorPalette(index))
+                             ThrowInvalidValue(QStringLiteral("ColorPaletteIndex"),
+                                               QString::number(index));
+                         chart.SetColorPaletteIndex(index);
+                     })
+            .Colour("Color", &TChart::SetColor)
+            .Colour("BackWall.Color", &TChart::SetBackWallColor);
+    return table;
 }
 
 void TChart::InsertChild(TComponent* child) {

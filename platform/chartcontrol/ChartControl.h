@@ -8,7 +8,6 @@
 #include "gui/Control.h"
 
 #include <QStringList>
-#include <array>
 #include <memory>
 #include <vector>
 
@@ -32,11 +31,6 @@ public:
     // Settings.
     const QStringList& TitleText() const { return settings_.title; }
     void SetTitleText(const QStringList& lines);
-    bool View3D() const { return view3D_; } // kept; the chart is always drawn flat
-    void SetView3D(bool on) { view3D_ = on; }
-    // Left, top, right, bottom; kept for printing, which the chart does not do.
-    const std::array<int, 4>& PrintMargins() const { return printMargins_; }
-    void SetPrintMargins(const std::array<int, 4>& margins) { printMargins_ = margins; }
     TColor Color() const { return settings_.color; }
     void SetColor(TColor color);
     TColor BackWallColor() const { return settings_.backWallColor; }
@@ -50,7 +44,7 @@ public:
     TChartScene Scene(const QRect& bounds) const;
     void Draw(QPainter& painter, const QRect& bounds) const;
 
-    void SetProperty(const QString& name, const TLayoutValue& value) override;
+    const TPropertyTable& PublishedProperties() const override;
     void InsertChild(TComponent* child) override;
 
 protected:
@@ -63,8 +57,6 @@ private:
     TChartSeriesList series_;
     TChartSettings settings_;
     int paletteIndex_ = DefaultColorPaletteIndex;
-    bool view3D_ = true;
-    std::array<int, 4> printMargins_{15, 15, 15, 15};
     // Text laid out for earlier draws, kept while the font stays.
     struct TextCache;
     std::unique_ptr<TextCache> texts_;

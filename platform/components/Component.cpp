@@ -1,5 +1,7 @@
 #include "components/Component.h"
 
+#include "components/PublishedProperties.h"
+
 #include "runtime/Exceptions.h"
 
 #include <algorithm>
@@ -37,14 +39,9 @@ void TComponent::DestroyComponents() {
     }
 }
 
-void TComponent::SetProperty(const QString& name, const TLayoutValue&) {
-    throw EReadError(QStringLiteral("Error reading %1.%2: Property %2 does not exist")
-                         .arg(name_.isEmpty() ? ClassName() : name_, name));
-}
-
-void TComponent::SetEvent(const QString& name, const TNotifyEvent&) {
-    throw EReadError(QStringLiteral("Error reading %1.%2: Property %2 does not exist")
-                         .arg(name_.isEmpty() ? ClassName() : name_, name));
+const TPropertyTable& TComponent::PublishedProperties() const {
+    static const TPropertyTable table = TClassProperties<TComponent>();
+    return table;
 }
 
 void TComponent::InsertChild(TComponent* child) {

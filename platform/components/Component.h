@@ -1,5 +1,23 @@
 #pragma once
 // Objects, owned components and notification events.
+//
+// Who frees what:
+//  - A component is freed by its owner (the AOwner it was created with): the owner frees the
+//    components it owns when it is destroyed or on DestroyComponents, the last created first, so a
+//    child made after its parent goes before it. A component freed earlier takes itself off its
+//    owner's list. The application object owns the forms made with CreateForm, and a form owns
+//    every component its layout makes; the start-up frees the application object, and so
+//    everything, when the program ends.
+//  - A control's parent (TControl::Parent) is only where it is placed and painted: the parent's
+//    list of controls owns nothing, and controls still on a parent that goes first are left
+//    without one.
+//  - Qt's parent/child links only mirror the layer's parent; a control's widget may sit inside a
+//    widget of its parent (a page inside its page control's tab widget). A control is placed with
+//    SetParent, never with QWidget::setParent; one moved by Qt all the same joins the nearest
+//    control above its new widget parent. A widget that Qt frees with its parent takes itself off
+//    its owner's list like any other component freed early.
+//  - A page control's pages are the tab sheets on it: the page control frees the pages still on it
+//    when it goes, and a page freed earlier takes itself off the page control.
 
 #include <QList>
 #include <QString>
@@ -7,10 +25,11 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
-struct TLayoutValue;
+class TPropertyTable;
 
 class TObject {
 public:
@@ -25,9 +44,11 @@ public:
 // An event handler of the program: the object it belongs to is bound in, Sender is who raised it.
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
-// Declares the class name a component answers to; the layout reader resolves classes by it.
+// Declares the class name a component answers to; the layout reader resolves classes by it. The
+// member type lets the places that use a class by its name check that it declared its own.
 #define SD_COMPONENT_CLASS(Name)                                                                   \
 public:                                                                                            \
+    using DeclaredComponentClass = Name;                                                           \
     static QString StaticClassName() {                                                             \
         return QStringLiteral(#Name);                                                              \
     }                                                                                              \
@@ -36,6 +57,11 @@ public:                                                                         
     }                                                                                              \
                                                                                                    \
 private:
+
+// True when C declares its class name itself; a class that forgets SD_COMPONENT_CLASS would answer
+// to its base's name.
+template <class C>
+inline constexpr bool DeclaresClassName = std::is_same_v<typename C::DeclaredComponentClass, C>;
 
 // A component is owned by another component, which destroys it with itself (the last created
 // first).
@@ -54,10 +80,11 @@ public:
     TComponent* FindComponent(const QString& name) const; // among the owned ones; null if none
     void DestroyComponents();                             // last created first
 
-    // Reading a layout. Each class takes the properties, children and events it knows and passes
-    // the rest to its base; what no class takes raises EReadError naming it.
-    virtual void SetProperty(const QString& name, const TLayoutValue& value);
-    virtual void SetEvent(const QString& name, const TNotifyEvent& handler);
+    // The properties the class publishes (PublishedProperties.h); a class with properties of its
+    // own overrides it, chaining its table to its base's.
+    virtual const TPropertyTable& PublishedProperties() const;
+    // Reading a layout: places a child read inside this component's object; EReadError when this
+    // class cannot hold it.
     virtual void InsertChild(TComponent* child);
     virtual void Loaded() {} // the whole layout has been read
 

@@ -57,6 +57,8 @@ private:
 extern TApplication* Application;
 
 template <class T> void TApplication::CreateForm(T*& Reference) {
+    static_assert(DeclaresClassName<T>,
+                  "a component class must declare its class name with SD_COMPONENT_CLASS");
     static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__);
     void* storage = ::operator new(sizeof(T));
     Reference = static_cast<T*>(storage);

@@ -1,10 +1,9 @@
 #include "gui/Control.h"
 
+#include "components/PublishedProperties.h"
 #include "gui/ResolutionScaling.h"
-#include "layout/LayoutValue.h"
 
-#include "runtime/Exceptions.h"
-
+#include <QEvent>
 #include <QResizeEvent>
 #include <algorithm>
 #include <cstdint>
@@ -15,19 +14,21 @@ TControl::TControl(TComponent* AOwner) : QWidget(nullptr), TComponent(AOwner) {
 }
 
 TControl::~TControl() {
+    Detach();
+}
+
+void TControl::Detach() {
     if (parent_ != nullptr) {
         auto& siblings = parent_->controls_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     }
+    parent_ = nullptr;
 }
 
 void TControl::SetParent(TWinControl* parent) {
     if (parent_ == parent)
         return;
-    if (parent_ != nullptr) {
-        auto& siblings = parent_->controls_;
-        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
-    }
+    Detach();
     parent_ = parent;
     const QRect bounds = geometry();
     setParent(parent);
@@ -74,29 +75,44 @@ void TControl::ScaleBy(int M, int D) {
               MulDiv(Top() + Height(), M, D) - top);
 }
 
-void TControl::SetProperty(const QString& name, const TLayoutValue& value) {
-    if (name == QLatin1String("Left"))
-        SetBounds(value.AsInt(name), Top(), Width(), Height());
-    else if (name == QLatin1String("Top"))
-        SetBounds(Left(), value.AsInt(name), Width(), Height());
-    else if (name == QLatin1String("Width"))
-        SetBounds(Left(), Top(), value.AsInt(name), Height());
-    else if (name == QLatin1String("Height"))
-        SetBounds(Left(), Top(), Width(), value.AsInt(name));
-    else if (name == QLatin1String("TabOrder"))
-        SetTabOrder(value.AsInt(name));
-    else if (name == QLatin1String("TabStop"))
-        SetTabStop(value.AsBool(name));
-    else if (name == QLatin1String("Visible"))
-        setVisible(value.AsBool(name));
-    else if (name == QLatin1String("Align"))
-        SetAlign(value.AsEnum<TAlign>(
-            name, {{"alNone", TAlign::alNone}, {"alClient", TAlign::alClient}}));
-    else if (name.startsWith(QLatin1String("Explicit"))) {
-        // Sizes recorded while the layout was designed; they mean nothing in the running window.
-        value.AsInt(name);
-    } else
-        TComponent::SetProperty(name, value);
+void TControl::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ParentChange)
+        return;
+    // The parent is the nearest control above the widget; SetParent has already made it so, and a
+    // widget parent inside the parent control (a page control's tab widget) keeps it.
+    TWinControl* parent = nullptr;
+    for (QWidget* above = parentWidget(); above != nullptr && parent == nullptr;
+         above = above->parentWidget())
+        parent = dynamic_cast<TWinControl*>(above);
+    if (parent == parent_)
+        return;
+    Detach();
+    parent_ = parent;
+    if (parent_ != nullptr) {
+        parent_->controls_.push_back(this);
+        parent_->AlignControls();
+    }
+}
+
+const TPropertyTable& TControl::PublishedProperties() const {
+    static const TPropertyTable table =
+        TClassProperties<TControl>(TComponent::PublishedProperties())
+            .Integer("Left", [](TControl& c,
+                                int left) { c.SetBounds(left, c.Top(), c.Width(), c.Height()); })
+            .Integer("Top", [](TControl& c,
+                               int top) { c.SetBounds(c.Left(), top, c.Width(), c.Height()); })
+            .Integer("Width", [](TControl& c,
+                                 int width) { c.SetBounds(c.Left(), c.Top(), width, c.Height()); })
+            .Integer(
+                "Height",
+                [](TControl& c, int height) { c.SetBounds(c.Left(), c.Top(), c.Width(), height); })
+            .Integer("TabOrder", &TControl::SetTabOrder)
+            .Boolean("TabStop", &TControl::SetTabStop)
+            .Boolean("Visible", [](TControl& c, bool on) { c.setVisible(on); })
+            .Enumeration<TAlign>("Align", &TControl::SetAlign,
+                                 {{"alNone", TAlign::alNone}, {"alClient", TAlign::alClient}});
+    return table;
 }
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}

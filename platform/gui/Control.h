@@ -19,6 +19,7 @@ public:
     ~TControl() override;
     Q_DISABLE_COPY_MOVE(TControl)
 
+    // Where the control is placed and painted; see Component.h for who frees what.
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
 
@@ -42,9 +43,16 @@ public:
     // go on meeting. Windowed controls scale their children too.
     virtual void ScaleBy(int M, int D);
 
-    void SetProperty(const QString& name, const TLayoutValue& value) override;
+    const TPropertyTable& PublishedProperties() const override;
+
+protected:
+    void changeEvent(QEvent* event) override; // follows a re-parent that Qt made
 
 private:
+    // A control is placed with SetParent; QWidget::setParent would bypass the parent's list.
+    using QWidget::setParent;
+    void Detach(); // off the parent's list of controls
+
     TWinControl* parent_ = nullptr;
     TAlign align_ = TAlign::alNone;
     int tabOrder_ = -1;

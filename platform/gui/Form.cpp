@@ -1,9 +1,9 @@
 #include "gui/Form.h"
 
+#include "components/PublishedProperties.h"
 #include "gui/Application.h"
 #include "gui/SystemColours.h"
 #include "layout/LayoutReader.h"
-#include "layout/LayoutValue.h"
 
 #include <QCloseEvent>
 #include <algorithm>
@@ -46,56 +46,50 @@ void TForm::ApplyFont() {
     setFont(font);
 }
 
-void TForm::SetProperty(const QString& name, const TLayoutValue& value) {
-    if (name == QLatin1String("Left") || name == QLatin1String("Top")) {
-        // The window system places a new window; the layout's position is not used for it.
-        value.AsInt(name);
-    } else if (name == QLatin1String("Caption")) {
-        SetCaption(value.AsString(name));
-    } else if (name == QLatin1String("ClientWidth") || name == QLatin1String("Width")) {
-        // The frame is the window system's, so an outer size can only stand for the client area.
-        SetClientWidth(value.AsInt(name));
-    } else if (name == QLatin1String("ClientHeight") || name == QLatin1String("Height")) {
-        SetClientHeight(value.AsInt(name));
-    } else if (name == QLatin1String("Color") || name == QLatin1String("Font.Color")) {
-        const QColor color = ColorToQColor(LayoutColor(name, value));
-        QPalette palette = this->palette();
-        if (name == QLatin1String("Color")) {
-            palette.setColor(QPalette::Window, color);
-            setAutoFillBackground(true);
-        } else {
-            palette.setColor(QPalette::WindowText, color);
-        }
-        setPalette(palette);
-    } else if (name == QLatin1String("Font.Charset")) {
-        value.AsIdent(name); // the platform chooses the character set from the system's locale
-    } else if (name == QLatin1String("Font.Height")) {
-        fontHeight_ = value.AsInt(name);
-        ApplyFont();
-    } else if (name == QLatin1String("Font.Name")) {
-        fontName_ = value.AsString(name);
-        ApplyFont();
-    } else if (name == QLatin1String("Font.Style")) {
-        fontStyle_ = value.AsSet(name);
-        ApplyFont();
-    } else if (name == QLatin1String("OldCreateOrder")) {
-        value.AsBool(name); // no creation or destruction handler is connected
-    } else if (name == QLatin1String("PixelsPerInch")) {
-        pixelsPerInch_ = value.AsInt(name);
-    } else if (name == QLatin1String("TextHeight")) {
-        textHeight_ = value.AsInt(name);
-    } else if (name == QLatin1String("Scaled")) {
-        scaled_ = value.AsBool(name);
-    } else {
-        TWinControl::SetProperty(name, value);
-    }
+void TForm::SetPaletteColor(QPalette::ColorRole role, TColor color) {
+    QPalette palette = this->palette();
+    palette.setColor(role, ColorToQColor(color));
+    if (role == QPalette::Window)
+        setAutoFillBackground(true);
+    setPalette(palette);
 }
 
-void TForm::SetEvent(const QString& name, const TNotifyEvent& handler) {
-    if (name == QLatin1String("OnShow"))
-        OnShow = handler;
-    else
-        TWinControl::SetEvent(name, handler);
+const TPropertyTable& TForm::PublishedProperties() const {
+    static const TPropertyTable table =
+        TClassProperties<TForm>(TWinControl::PublishedProperties())
+            .String("Caption", &TForm::SetCaption)
+            // The frame is the window system's, so an outer size can only stand for the client
+            // area.
+            .Integer("ClientWidth", &TForm::SetClientWidth)
+            .Integer("Width", &TForm::SetClientWidth)
+            .Integer("ClientHeight", &TForm::SetClientHeight)
+            .Integer("Height", &TForm::SetClientHeight)
+            .Colour("Color", [](TForm& form,
+                                TColor color) { form.SetPaletteColor(QPalette::Window, color); })
+            .Colour("Font.Color",
+                    [](TForm& form, TColor color) {
+                        form.SetPaletteColor(QPalette::WindowText, color);
+                    })
+            .Integer("Font.Height",
+                     [](TForm& form, int height) {
+                         form.fontHeight_ = height;
+                         form.ApplyFont();
+                     })
+            .String("Font.Name",
+                    [](TForm& form, const QString& name) {
+                        form.fontName_ = name;
+                        form.ApplyFont();
+                    })
+            .Set("Font.Style",
+                 [](TForm& form, const QStringList& style) {
+                     form.fontStyle_ = style;
+                     form.ApplyFont();
+                 })
+            .Integer("PixelsPerInch", [](TForm& form, int ppi) { form.pixelsPerInch_ = ppi; })
+            .Integer("TextHeight", [](TForm& form, int height) { form.textHeight_ = height; })
+            .Boolean("Scaled", [](TForm& form, bool on) { form.scaled_ = on; })
+            .Event("OnShow", &TForm::OnShow);
+    return table;
 }
 
 void TForm::ScaleForScreen(const TScreenMetrics& screen) {

@@ -5,6 +5,7 @@
 #include "gui/Control.h"
 #include "gui/ResolutionScaling.h"
 #include "layout/PublishedTable.h"
+#include "runtime/Colour.h"
 
 class TForm : public TWinControl {
     Q_OBJECT
@@ -36,8 +37,7 @@ public:
     // The published fields and handlers of the class; forms with a layout override it.
     virtual const TPublishedTable* Published() const { return nullptr; }
 
-    void SetProperty(const QString& name, const TLayoutValue& value) override;
-    void SetEvent(const QString& name, const TNotifyEvent& handler) override;
+    const TPropertyTable& PublishedProperties() const override;
 
     // Resolution scaling, run once after the layout has been read.
     void ScaleForScreen(const TScreenMetrics& screen);
@@ -49,6 +49,7 @@ protected:
 
 private:
     void ApplyFont();
+    void SetPaletteColor(QPalette::ColorRole role, TColor color);
     void ApplyTabOrder();
 
     int pixelsPerInch_ = 96;

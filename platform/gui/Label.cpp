@@ -1,6 +1,6 @@
 #include "gui/Label.h"
 
-#include "layout/LayoutValue.h"
+#include "components/PublishedProperties.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -36,13 +36,11 @@ void TLabel::ScaleBy(int M, int D) {
     AdjustBounds();
 }
 
-void TLabel::SetProperty(const QString& name, const TLayoutValue& value) {
-    if (name == QLatin1String("Caption"))
-        SetCaption(value.AsString(name));
-    else if (name == QLatin1String("AutoSize"))
-        SetAutoSize(value.AsBool(name));
-    else
-        TControl::SetProperty(name, value);
+const TPropertyTable& TLabel::PublishedProperties() const {
+    static const TPropertyTable table = TClassProperties<TLabel>(TControl::PublishedProperties())
+                                            .String("Caption", &TLabel::SetCaption)
+                                            .Boolean("AutoSize", &TLabel::SetAutoSize);
+    return table;
 }
 
 void TLabel::Loaded() {

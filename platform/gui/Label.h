@@ -21,7 +21,7 @@ public:
 
     void SetParent(TWinControl* parent) override; // the parent's font may change the size
     void ScaleBy(int M, int D) override;          // the size stays the caption's
-    void SetProperty(const QString& name, const TLayoutValue& value) override;
+    const TPropertyTable& PublishedProperties() const override;
     void Loaded() override;
 
 protected:

@@ -1,8 +1,9 @@
 #include "gui/PageControl.h"
 
-#include "layout/LayoutValue.h"
+#include "components/PublishedProperties.h"
 #include "runtime/Exceptions.h"
 
+#include <QEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <algorithm>
@@ -63,11 +64,13 @@ void TPageControl::InsertChild(TComponent* child) {
     TWinControl::InsertChild(child);
 }
 
-void TPageControl::SetProperty(const QString& name, const TLayoutValue& value) {
-    if (name == QLatin1String("ActivePage"))
-        activePageName_ = value.AsIdent(name);
-    else
-        TWinControl::SetProperty(name, value);
+const TPropertyTable& TPageControl::PublishedProperties() const {
+    static const TPropertyTable table =
+        TClassProperties<TPageControl>(TWinControl::PublishedProperties())
+            .Identifier("ActivePage", [](TPageControl& control, const QString& page) {
+                control.activePageName_ = page;
+            });
+    return table;
 }
 
 void TPageControl::Loaded() {
@@ -103,10 +106,11 @@ void TPageControl::RemovePage(TTabSheet* page) {
     const auto found = std::find(pages_.begin(), pages_.end(), page);
     if (found == pages_.end())
         return;
-    const auto index = static_cast<int>(found - pages_.begin());
     pages_.erase(found);
     page->pageControl_ = nullptr;
-    tabs_->removeTab(index);
+    // Qt has taken the tab away already when it moved the page out of the tab widget.
+    if (const int tab = tabs_->indexOf(page); tab >= 0)
+        tabs_->removeTab(tab);
 }
 
 void TPageControl::UpdateTab(const TTabSheet* page) {
@@ -138,11 +142,17 @@ void TTabSheet::ScaleBy(int M, int D) {
         Controls(i)->ScaleBy(M, D);
 }
 
-void TTabSheet::SetProperty(const QString& name, const TLayoutValue& value) {
-    if (name == QLatin1String("Caption"))
-        SetCaption(value.AsString(name));
-    else if (name == QLatin1String("ImageIndex"))
-        SetImageIndex(value.AsInt(name));
-    else
-        TWinControl::SetProperty(name, value);
+void TTabSheet::changeEvent(QEvent* event) {
+    TWinControl::changeEvent(event);
+    if (event->type() == QEvent::ParentChange && pageControl_ != nullptr &&
+        !pageControl_->tabs_->isAncestorOf(this))
+        pageControl_->RemovePage(this);
+}
+
+const TPropertyTable& TTabSheet::PublishedProperties() const {
+    static const TPropertyTable table =
+        TClassProperties<TTabSheet>(TWinControl::PublishedProperties())
+            .String("Caption", &TTabSheet::SetCaption)
+            .Integer("ImageIndex", &TTabSheet::SetImageIndex);
+    return table;
 }

@@ -29,7 +29,7 @@ public:
     QRect TabRect(int index) const;
 
     void InsertChild(TComponent* child) override; // a tab sheet becomes the next page
-    void SetProperty(const QString& name, const TLayoutValue& value) override;
+    const TPropertyTable& PublishedProperties() const override;
     void Loaded() override; // names the active page: the layout makes the pages after this
 
 protected:
@@ -67,7 +67,10 @@ public:
     // The page control sizes the page; only the children follow the scale.
     void ScaleBy(int M, int D) override;
 
-    void SetProperty(const QString& name, const TLayoutValue& value) override;
+    const TPropertyTable& PublishedProperties() const override;
+
+protected:
+    void changeEvent(QEvent* event) override; // moved off its page control by Qt: off the pages
 
 private:
     friend class TPageControl;

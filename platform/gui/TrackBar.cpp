@@ -1,7 +1,7 @@
 #include "gui/TrackBar.h"
 
+#include "components/PublishedProperties.h"
 #include "gui/Application.h"
-#include "layout/LayoutValue.h"
 
 #include <QApplication>
 #include <QBasicTimer>
@@ -302,45 +302,39 @@ QRect TTrackBar::ChannelRect() const {
     return slider_->SubControlRect(QStyle::SC_SliderGroove, rect());
 }
 
-void TTrackBar::SetProperty(const QString& name, const TLayoutValue& value) {
-    struct Quiet {
-        int& depth;
-        explicit Quiet(int& d) : depth(d) { ++depth; }
-        ~Quiet() { --depth; }
-        Quiet(const Quiet&) = delete;
-        Quiet& operator=(const Quiet&) = delete;
-    } quiet(quiet_);
-    if (name == QLatin1String("Position"))
-        SetPosition(value.AsInt(name));
-    else if (name == QLatin1String("Min"))
-        SetMin(value.AsInt(name));
-    else if (name == QLatin1String("Max"))
-        SetMax(value.AsInt(name));
-    else if (name == QLatin1String("LineSize"))
-        SetLineSize(value.AsInt(name));
-    else if (name == QLatin1String("PageSize"))
-        SetPageSize(value.AsInt(name));
-    else if (name == QLatin1String("Frequency"))
-        SetFrequency(value.AsInt(name));
-    else if (name == QLatin1String("ThumbLength"))
-        SetThumbLength(value.AsInt(name));
-    else if (name == QLatin1String("TickMarks"))
-        SetTickMarks(value.AsEnum<TTickMark>(name, {{"tmBottomRight", TTickMark::tmBottomRight},
-                                                    {"tmTopLeft", TTickMark::tmTopLeft},
-                                                    {"tmBoth", TTickMark::tmBoth}}));
-    else if (name == QLatin1String("TickStyle"))
-        SetTickStyle(value.AsEnum<TTickStyle>(name, {{"tsNone", TTickStyle::tsNone},
-                                                     {"tsAuto", TTickStyle::tsAuto},
-                                                     {"tsManual", TTickStyle::tsManual}}));
-    else
-        TWinControl::SetProperty(name, value);
-}
-
-void TTrackBar::SetEvent(const QString& name, const TNotifyEvent& handler) {
-    if (name == QLatin1String("OnChange"))
-        OnChange = handler;
-    else
-        TWinControl::SetEvent(name, handler);
+const TPropertyTable& TTrackBar::PublishedProperties() const {
+    // Values the layout sets raise nothing: Position, and the range that may move it.
+    const auto quietly = [](void (TTrackBar::*set)(int)) {
+        return [set](TTrackBar& bar, int value) {
+            struct Quiet {
+                int& depth;
+                explicit Quiet(int& d) : depth(d) { ++depth; }
+                ~Quiet() { --depth; }
+                Quiet(const Quiet&) = delete;
+                Quiet& operator=(const Quiet&) = delete;
+            } quiet(bar.quiet_);
+            (bar.*set)(value);
+        };
+    };
+    static const TPropertyTable table =
+        TClassProperties<TTrackBar>(TWinControl::PublishedProperties())
+            .Integer("Position", quietly(&TTrackBar::SetPosition))
+            .Integer("Min", quietly(&TTrackBar::SetMin))
+            .Integer("Max", quietly(&TTrackBar::SetMax))
+            .Integer("LineSize", &TTrackBar::SetLineSize)
+            .Integer("PageSize", &TTrackBar::SetPageSize)
+            .Integer("Frequency", &TTrackBar::SetFrequency)
+            .Integer("ThumbLength", &TTrackBar::SetThumbLength)
+            .Enumeration<TTickMark>("TickMarks", &TTrackBar::SetTickMarks,
+                                    {{"tmBottomRight", TTickMark::tmBottomRight},
+                                     {"tmTopLeft", TTickMark::tmTopLeft},
+                                     {"tmBoth", TTickMark::tmBoth}})
+            .Enumeration<TTickStyle>("TickStyle", &TTrackBar::SetTickStyle,
+                                     {{"tsNone", TTickStyle::tsNone},
+                                      {"tsAuto", TTickStyle::tsAuto},
+                                      {"tsManual", TTickStyle::tsManual}})
+            .Event("OnChange", &TTrackBar::OnChange);
+    return table;
 }
 
 void TTrackBar::resizeEvent(QResizeEvent* event) {

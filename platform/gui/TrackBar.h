@@ -46,8 +46,7 @@ public:
     // change made in code only if Position itself changed. Position already holds the new value.
     TNotifyEvent OnChange;
 
-    void SetProperty(const QString& name, const TLayoutValue& value) override;
-    void SetEvent(const QString& name, const TNotifyEvent& handler) override;
+    const TPropertyTable& PublishedProperties() const override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

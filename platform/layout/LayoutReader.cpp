@@ -3,6 +3,7 @@
 
 #include "layout/LayoutReader.h"
 
+#include "layout/LayoutProperties.h"
 #include "layout/LayoutValue.h"
 #include "runtime/Exceptions.h"
 
@@ -93,12 +94,12 @@ private:
                     Fail(QStringLiteral("%1.%2: %3 is not a handler of %4")
                              .arg(component.Name(), property, handler, table_.ClassName()));
                 At(component, property,
-                   [&] { component.SetEvent(property, method->bind(&form_)); });
+                   [&] { SetLayoutEvent(component, property, method->bind(&form_)); });
             } else {
                 const QString property = Attribute("name");
                 const QString where = component.Name() + QLatin1Char('.') + property;
                 const TLayoutValue value = ReadValue(element, where);
-                At(component, property, [&] { component.SetProperty(property, value); });
+                At(component, property, [&] { SetLayoutProperty(component, property, value); });
             }
         }
     }

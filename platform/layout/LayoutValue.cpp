@@ -2,21 +2,17 @@
 
 #include "runtime/Exceptions.h"
 
-namespace {
-
-[[noreturn]] void WrongKind(const QString& property) {
-    throw EReadError(QStringLiteral("Invalid property value for %1").arg(property));
-}
-
-} // namespace
-
 void ThrowInvalidValue(const QString& property, const QString& value) {
     throw EReadError(QStringLiteral("Invalid property value for %1: %2").arg(property, value));
 }
 
+void ThrowWrongKind(const QString& property) {
+    throw EReadError(QStringLiteral("Invalid property value for %1").arg(property));
+}
+
 int TLayoutValue::AsInt(const QString& property) const {
     if (kind != Kind::Integer || integer < INT32_MIN || integer > INT32_MAX)
-        WrongKind(property);
+        ThrowWrongKind(property);
     return static_cast<int>(integer);
 }
 
@@ -24,49 +20,49 @@ double TLayoutValue::AsFloat(const QString& property) const {
     if (kind == Kind::Integer)
         return static_cast<double>(integer);
     if (kind != Kind::Float)
-        WrongKind(property);
+        ThrowWrongKind(property);
     return real;
 }
 
 bool TLayoutValue::AsBool(const QString& property) const {
     if (kind != Kind::Boolean)
-        WrongKind(property);
+        ThrowWrongKind(property);
     return boolean;
 }
 
 const QString& TLayoutValue::AsString(const QString& property) const {
     if (kind != Kind::String)
-        WrongKind(property);
+        ThrowWrongKind(property);
     return text;
 }
 
 const QString& TLayoutValue::AsIdent(const QString& property) const {
     if (kind != Kind::Ident)
-        WrongKind(property);
+        ThrowWrongKind(property);
     return text;
 }
 
 const QStringList& TLayoutValue::AsStrings(const QString& property) const {
     if (kind != Kind::Strings)
-        WrongKind(property);
+        ThrowWrongKind(property);
     return items;
 }
 
 const QStringList& TLayoutValue::AsSet(const QString& property) const {
     if (kind != Kind::Set)
-        WrongKind(property);
+        ThrowWrongKind(property);
     return items;
 }
 
 std::vector<int> TLayoutValue::AsIntList(const QString& property) const {
     if (kind != Kind::List)
-        WrongKind(property);
+        ThrowWrongKind(property);
     std::vector<int> values;
     for (const QString& item : items) {
         bool ok = false;
         const int value = item.toInt(&ok);
         if (!ok)
-            WrongKind(property);
+            ThrowWrongKind(property);
         values.push_back(value);
     }
     return values;

@@ -26,6 +26,8 @@ public:
     explicit TPublishedTable(QString className) : className_(std::move(className)) {}
 
     template <class Form, class C> TPublishedTable& Field(const char* name, C* Form::*member) {
+        static_assert(DeclaresClassName<C>,
+                      "a component class must declare its class name with SD_COMPONENT_CLASS");
         fields_.push_back(FieldEntry{QString::fromLatin1(name), C::StaticClassName(),
                                      [](TComponent* owner) -> TComponent* { return new C(owner); },
                                      [member](TComponent* form, TComponent* component) {

@@ -66,14 +66,19 @@ TEST_F(ChartWidget, SeriesIndexOutsideTheListThrows) {
 }
 
 TEST_F(ChartWidget, TakesEveryPropertyTheLayoutWrites) {
-    const TChart* lines = form->Chart1;
-    const TChart* bars = form->Chart2;
+    TChart* lines = form->Chart1;
+    TChart* bars = form->Chart2;
     const QString title = QStringLiteral("Графік попиту і пропозиції");
     EXPECT_EQ(lines->TitleText(), QStringList{title});
     EXPECT_EQ(bars->TitleText(), QStringList{title});
-    EXPECT_FALSE(lines->View3D());
-    EXPECT_EQ(lines->PrintMargins(), (std::array<int, 4>{15, 22, 15, 22}));
-    EXPECT_EQ(bars->PrintMargins(), (std::array<int, 4>{15, 15, 15, 15}));
+    // View3D and PrintMargins have no effect; the layout still reads them as what they are.
+    EXPECT_THROW(SetLayoutProperty(*lines, QStringLiteral("View3D"), Int(0)), EReadError);
+    EXPECT_THROW(
+        SetLayoutProperty(*lines, QStringLiteral("PrintMargins"), List({"15", "x", "15", "22"})),
+        EReadError);
+    EXPECT_THROW(
+        SetLayoutProperty(*bars, QStringLiteral("PrintMargins"), Strings({"15", "15", "15", "15"})),
+        EReadError);
     EXPECT_EQ(lines->ColorPaletteIndex(), 13);
     EXPECT_EQ(lines->geometry(), QRect(3, 0, 517, 289));
     EXPECT_EQ(bars->geometry(), QRect(3, 3, 517, 250));
@@ -83,7 +88,7 @@ TEST_F(ChartWidget, TakesEveryPropertyTheLayoutWrites) {
 
 TEST_F(ChartWidget, DefaultsBeforeTheLayout) {
     TChart chart(nullptr);
-    EXPECT_TRUE(chart.View3D());
+    EXPECT_NO_THROW(SetLayoutProperty(chart, QStringLiteral("View3D"), Bool(true)));
     EXPECT_EQ(chart.Color(), clBtnFace);
     EXPECT_EQ(chart.BackWallColor(), RGBColor(192, 192, 192));
     EXPECT_TRUE(chart.TitleText().isEmpty());
@@ -98,10 +103,12 @@ TEST_F(ChartWidget, NeverTakesTheFocus) {
 
 TEST_F(ChartWidget, RejectsWhatItDoesNotKnow) {
     TChart chart(nullptr);
-    EXPECT_THROW(chart.SetProperty(QStringLiteral("Legend.Bogus"), Bool(true)), EReadError);
-    EXPECT_THROW(chart.SetProperty(QStringLiteral("ColorPaletteIndex"), Int(99)), EReadError);
+    EXPECT_THROW(SetLayoutProperty(chart, QStringLiteral("Legend.Bogus"), Bool(true)), EReadError);
+    EXPECT_THROW(SetLayoutProperty(chart, QStringLiteral("ColorPaletteIndex"), Int(99)),
+                 EReadError);
     EXPECT_EQ(chart.ColorPaletteIndex(), DefaultColorPaletteIndex);
-    EXPECT_THROW(chart.SetProperty(QStringLiteral("PrintMargins"), List({"1", "2"})), EReadError);
+    EXPECT_THROW(SetLayoutProperty(chart, QStringLiteral("PrintMargins"), List({"1", "2"})),
+                 EReadError);
     EXPECT_THROW(chart.SetColorPaletteIndex(-1), Exception);
 }
 

@@ -28,11 +28,11 @@ protected:
         label_ = new TLabel(&owner_);
         label_->SetName(QStringLiteral("Label3"));
         host_->InsertChild(label_);
-        label_->SetProperty(QStringLiteral("Left"), Int(159));
-        label_->SetProperty(QStringLiteral("Top"), Int(259));
-        label_->SetProperty(QStringLiteral("Width"), Int(6));
-        label_->SetProperty(QStringLiteral("Height"), Int(13));
-        label_->SetProperty(QStringLiteral("Caption"), Str(QStringLiteral("0")));
+        SetLayoutProperty(*label_, QStringLiteral("Left"), Int(159));
+        SetLayoutProperty(*label_, QStringLiteral("Top"), Int(259));
+        SetLayoutProperty(*label_, QStringLiteral("Width"), Int(6));
+        SetLayoutProperty(*label_, QStringLiteral("Height"), Int(13));
+        SetLayoutProperty(*label_, QStringLiteral("Caption"), Str(QStringLiteral("0")));
         label_->Loaded();
     }
 
@@ -92,7 +92,7 @@ TEST_F(LabelTest, FontChangeResizesIt) {
 }
 
 TEST_F(LabelTest, WithoutAutoSizeItKeepsItsSize) {
-    label_->SetProperty(QStringLiteral("AutoSize"), Bool(false));
+    SetLayoutProperty(*label_, QStringLiteral("AutoSize"), Bool(false));
     label_->SetBounds(159, 259, 40, 20);
     label_->SetCaption(QStringLiteral("12345"));
     EXPECT_EQ(label_->geometry(), QRect(159, 259, 40, 20));
@@ -153,8 +153,8 @@ TEST_F(LabelTest, TakesNoFocusFromAClick) {
 }
 
 TEST_F(LabelTest, LayoutValuesOfTheWrongKindAreReadErrors) {
-    EXPECT_THROW(label_->SetProperty(QStringLiteral("Caption"), Int(0)), EReadError);
-    EXPECT_THROW(label_->SetProperty(QStringLiteral("WordWrap"), Bool(true)), EReadError);
+    EXPECT_THROW(SetLayoutProperty(*label_, QStringLiteral("Caption"), Int(0)), EReadError);
+    EXPECT_THROW(SetLayoutProperty(*label_, QStringLiteral("WordWrap"), Bool(true)), EReadError);
     EXPECT_EQ(label_->Caption(), QStringLiteral("0"));
 }
 

@@ -35,34 +35,34 @@ protected:
         host_->SetBounds(0, 0, 531, 328);
 
         pages_ = Make<TPageControl>(host_, "PageControl1");
-        pages_->SetProperty(QStringLiteral("Left"), Int(0));
-        pages_->SetProperty(QStringLiteral("Top"), Int(0));
-        pages_->SetProperty(QStringLiteral("Width"), Int(531));
-        pages_->SetProperty(QStringLiteral("Height"), Int(328));
-        pages_->SetProperty(QStringLiteral("ActivePage"), Ident(activePage));
-        pages_->SetProperty(QStringLiteral("Align"), Ident(QStringLiteral("alClient")));
-        pages_->SetProperty(QStringLiteral("TabOrder"), Int(0));
-        pages_->SetProperty(QStringLiteral("ExplicitHeight"), Int(447));
+        SetLayoutProperty(*pages_, QStringLiteral("Left"), Int(0));
+        SetLayoutProperty(*pages_, QStringLiteral("Top"), Int(0));
+        SetLayoutProperty(*pages_, QStringLiteral("Width"), Int(531));
+        SetLayoutProperty(*pages_, QStringLiteral("Height"), Int(328));
+        SetLayoutProperty(*pages_, QStringLiteral("ActivePage"), Ident(activePage));
+        SetLayoutProperty(*pages_, QStringLiteral("Align"), Ident(QStringLiteral("alClient")));
+        SetLayoutProperty(*pages_, QStringLiteral("TabOrder"), Int(0));
+        SetLayoutProperty(*pages_, QStringLiteral("ExplicitHeight"), Int(447));
 
         sheet1_ = Make<TTabSheet>(pages_, "TabSheet1");
-        sheet1_->SetProperty(QStringLiteral("Caption"), Str(QStringLiteral("TabSheet1")));
-        sheet1_->SetProperty(QStringLiteral("ExplicitHeight"), Int(419));
+        SetLayoutProperty(*sheet1_, QStringLiteral("Caption"), Str(QStringLiteral("TabSheet1")));
+        SetLayoutProperty(*sheet1_, QStringLiteral("ExplicitHeight"), Int(419));
         auto* chart1 = Make<TWinControl>(sheet1_, "Chart1");
         chart1->SetBounds(3, 0, 517, 289);
-        chart1->SetProperty(QStringLiteral("TabOrder"), Int(0));
+        SetLayoutProperty(*chart1, QStringLiteral("TabOrder"), Int(0));
 
         sheet2_ = Make<TTabSheet>(pages_, "TabSheet2");
-        sheet2_->SetProperty(QStringLiteral("Caption"), Str(QStringLiteral("TabSheet2")));
-        sheet2_->SetProperty(QStringLiteral("ImageIndex"), Int(1));
-        sheet2_->SetProperty(QStringLiteral("ExplicitHeight"), Int(419));
+        SetLayoutProperty(*sheet2_, QStringLiteral("Caption"), Str(QStringLiteral("TabSheet2")));
+        SetLayoutProperty(*sheet2_, QStringLiteral("ImageIndex"), Int(1));
+        SetLayoutProperty(*sheet2_, QStringLiteral("ExplicitHeight"), Int(419));
         for (const auto& [name, left] : {std::pair{"Label3", 159}, std::pair{"Label4", 358}}) {
             auto* label = Make<TLabel>(sheet2_, name);
             label->SetBounds(left, 259, 6, 13);
-            label->SetProperty(QStringLiteral("Caption"), Str(QStringLiteral("0")));
+            SetLayoutProperty(*label, QStringLiteral("Caption"), Str(QStringLiteral("0")));
         }
         auto* chart2 = Make<TWinControl>(sheet2_, "Chart2");
         chart2->SetBounds(3, 3, 517, 250);
-        chart2->SetProperty(QStringLiteral("TabOrder"), Int(0));
+        SetLayoutProperty(*chart2, QStringLiteral("TabOrder"), Int(0));
         bar3_ = MakeBar("TrackBar3", 3, 1);
         bar4_ = MakeBar("TrackBar4", 370, 2);
 
@@ -72,12 +72,12 @@ protected:
 
     TTrackBar* MakeBar(const char* name, int left, int tabOrder) {
         auto* bar = Make<TTrackBar>(sheet2_, name);
-        bar->SetProperty(QStringLiteral("Left"), Int(left));
-        bar->SetProperty(QStringLiteral("Top"), Int(259));
-        bar->SetProperty(QStringLiteral("Width"), Int(150));
-        bar->SetProperty(QStringLiteral("Height"), Int(45));
-        bar->SetProperty(QStringLiteral("TabOrder"), Int(tabOrder));
-        bar->SetEvent(QStringLiteral("OnChange"), [this](TObject*) { ++changes_; });
+        SetLayoutProperty(*bar, QStringLiteral("Left"), Int(left));
+        SetLayoutProperty(*bar, QStringLiteral("Top"), Int(259));
+        SetLayoutProperty(*bar, QStringLiteral("Width"), Int(150));
+        SetLayoutProperty(*bar, QStringLiteral("Height"), Int(45));
+        SetLayoutProperty(*bar, QStringLiteral("TabOrder"), Int(tabOrder));
+        SetLayoutEvent(*bar, QStringLiteral("OnChange"), [this](TObject*) { ++changes_; });
         return bar;
     }
 
@@ -288,7 +288,7 @@ protected:
 TEST_F(PageControlLayoutTest, ActivePageWaitsForThePageToExist) {
     host_ = Make<TWinControl>(nullptr, "Form1");
     pages_ = Make<TPageControl>(host_, "PageControl1");
-    pages_->SetProperty(QStringLiteral("ActivePage"), Ident(QStringLiteral("TabSheet2")));
+    SetLayoutProperty(*pages_, QStringLiteral("ActivePage"), Ident(QStringLiteral("TabSheet2")));
     sheet1_ = Make<TTabSheet>(pages_, "TabSheet1");
     sheet2_ = Make<TTabSheet>(pages_, "TabSheet2");
     EXPECT_EQ(pages_->ActivePage(), sheet1_);
@@ -360,12 +360,12 @@ TEST_F(PageControlLayoutTest, PagesGoWithTheirPageControl) {
 TEST_F(PageControlLayoutTest, UnknownValuesAreReadErrors) {
     pages_ = Make<TPageControl>(nullptr, "PageControl1");
     auto* sheet = Make<TTabSheet>(pages_, "TabSheet1");
-    EXPECT_THROW(pages_->SetProperty(QStringLiteral("ActivePage"), Str(QStringLiteral("x"))),
+    EXPECT_THROW(SetLayoutProperty(*pages_, QStringLiteral("ActivePage"), Str(QStringLiteral("x"))),
                  EReadError);
-    EXPECT_THROW(pages_->SetProperty(QStringLiteral("MultiLine"), Bool(true)), EReadError);
-    EXPECT_THROW(sheet->SetProperty(QStringLiteral("ImageIndex"), Str(QStringLiteral("1"))),
+    EXPECT_THROW(SetLayoutProperty(*pages_, QStringLiteral("MultiLine"), Bool(true)), EReadError);
+    EXPECT_THROW(SetLayoutProperty(*sheet, QStringLiteral("ImageIndex"), Str(QStringLiteral("1"))),
                  EReadError);
-    EXPECT_THROW(sheet->SetEvent(QStringLiteral("OnShow"), [](TObject*) {}), EReadError);
+    EXPECT_THROW(SetLayoutEvent(*sheet, QStringLiteral("OnShow"), [](TObject*) {}), EReadError);
 }
 
 } // namespace

@@ -499,17 +499,17 @@ TEST_F(TrackBarLayoutTest, ReadingRaisesNothingAndTheValuesTakeEffect) {
     auto* bar = new TTrackBar(&owner_);
     int calls = 0;
     host->InsertChild(bar);
-    bar->SetEvent(QStringLiteral("OnChange"), [&calls](TObject*) { ++calls; });
-    bar->SetProperty(QStringLiteral("Max"), Int(40));
-    bar->SetProperty(QStringLiteral("Min"), Int(10));
-    bar->SetProperty(QStringLiteral("Position"), Int(30));
-    bar->SetProperty(QStringLiteral("LineSize"), Int(3));
-    bar->SetProperty(QStringLiteral("PageSize"), Int(5));
-    bar->SetProperty(QStringLiteral("Frequency"), Int(5));
-    bar->SetProperty(QStringLiteral("ThumbLength"), Int(24));
-    bar->SetProperty(QStringLiteral("TickMarks"), Ident(QStringLiteral("tmTopLeft")));
-    bar->SetProperty(QStringLiteral("TickStyle"), Ident(QStringLiteral("tsNone")));
-    bar->SetProperty(QStringLiteral("ExplicitWidth"), Int(150));
+    SetLayoutEvent(*bar, QStringLiteral("OnChange"), [&calls](TObject*) { ++calls; });
+    SetLayoutProperty(*bar, QStringLiteral("Max"), Int(40));
+    SetLayoutProperty(*bar, QStringLiteral("Min"), Int(10));
+    SetLayoutProperty(*bar, QStringLiteral("Position"), Int(30));
+    SetLayoutProperty(*bar, QStringLiteral("LineSize"), Int(3));
+    SetLayoutProperty(*bar, QStringLiteral("PageSize"), Int(5));
+    SetLayoutProperty(*bar, QStringLiteral("Frequency"), Int(5));
+    SetLayoutProperty(*bar, QStringLiteral("ThumbLength"), Int(24));
+    SetLayoutProperty(*bar, QStringLiteral("TickMarks"), Ident(QStringLiteral("tmTopLeft")));
+    SetLayoutProperty(*bar, QStringLiteral("TickStyle"), Ident(QStringLiteral("tsNone")));
+    SetLayoutProperty(*bar, QStringLiteral("ExplicitWidth"), Int(150));
     bar->Loaded();
     EXPECT_EQ(calls, 0);
     EXPECT_EQ(bar->Min(), 10);
@@ -531,13 +531,14 @@ TEST_F(TrackBarLayoutTest, ReadingRaisesNothingAndTheValuesTakeEffect) {
 TEST_F(TrackBarLayoutTest, UnknownOrMistypedValuesAreReadErrors) {
     auto* bar = new TTrackBar(&owner_);
     bar->SetName(QStringLiteral("TrackBar3"));
-    EXPECT_THROW(bar->SetProperty(QStringLiteral("Orientation"), Ident(QStringLiteral("x"))),
+    EXPECT_THROW(SetLayoutProperty(*bar, QStringLiteral("Orientation"), Ident(QStringLiteral("x"))),
                  EReadError);
-    EXPECT_THROW(bar->SetProperty(QStringLiteral("Position"), Str(QStringLiteral("3"))),
+    EXPECT_THROW(SetLayoutProperty(*bar, QStringLiteral("Position"), Str(QStringLiteral("3"))),
                  EReadError);
-    EXPECT_THROW(bar->SetProperty(QStringLiteral("TickMarks"), Ident(QStringLiteral("tmLeft"))),
-                 EReadError);
-    EXPECT_THROW(bar->SetEvent(QStringLiteral("OnClick"), [](TObject*) {}), EReadError);
+    EXPECT_THROW(
+        SetLayoutProperty(*bar, QStringLiteral("TickMarks"), Ident(QStringLiteral("tmLeft"))),
+        EReadError);
+    EXPECT_THROW(SetLayoutEvent(*bar, QStringLiteral("OnClick"), [](TObject*) {}), EReadError);
     EXPECT_EQ(bar->Position(), 0);
 }
 
@@ -553,7 +554,7 @@ TEST_F(TrackBarLayoutTest, WithoutTabStopTheKeyboardPassesItBy) {
         bar->SetBounds(left, 0, 120, 45);
         left += 130;
     }
-    skipped->SetProperty(QStringLiteral("TabStop"), Bool(false));
+    SetLayoutProperty(*skipped, QStringLiteral("TabStop"), Bool(false));
     ShowActive(host);
     first->setFocus();
     Key(Qt::Key_Tab);

@@ -79,9 +79,9 @@ TEST_P(TrackBarLook, ElevenTickMarksBelowTheChannelOneUnderEachPosition) {
 
 TEST_P(TrackBarLook, TheChannelIsOneColourOnEitherSideOfTheThumb) {
     // The track bars show no selection range, so nothing marks the part up to the thumb.
-    bar->SetPosition(5);
-    const QRect thumb = bar->ThumbRect();
-    const QRect channel = bar->ChannelRect();
+    bar_->SetPosition(5);
+    const QRect thumb = bar_->ThumbRect();
+    const QRect channel = bar_->ChannelRect();
     const QImage image = Picture();
     const int leftOfThumb = (channel.left() + thumb.left()) / 2;
     const int rightOfThumb = (thumb.right() + channel.right()) / 2;

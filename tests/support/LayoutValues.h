@@ -1,7 +1,8 @@
 #pragma once
-// Values as the layout reader hands them to components.
+// Values as the layout reader reads them, to be set with SetLayoutProperty.
 
 #include "components/Component.h"
+#include "layout/LayoutProperties.h"
 #include "layout/LayoutValue.h"
 #include "layout/PublishedTable.h"
 
