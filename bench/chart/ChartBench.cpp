@@ -1,6 +1,8 @@
 // One repaint of a chart into a 517 x 250 image: the program's bar and line charts drawn by the
 // chart control, the same contents drawn by Qt Charts, and a hand-drawn frame of the bar chart
 // that no chart component can beat.
+#include "Market.h"
+#include "chart/ChartScene.h"
 #include "chart/ChartText.h"
 #include "chartcontrol/ChartControl.h"
 
@@ -29,12 +31,12 @@ QImage NewImage() {
     return image;
 }
 
-double Qd(double price) {
-    return 4750 - 350 * price;
+double Qd(int price) {
+    return Demand(price);
 }
 
-double Qs(double price) {
-    return 1600 + 100 * price;
+double Qs(int price) {
+    return Supply(price);
 }
 
 // The chart control set up as the program's form sets up its charts.

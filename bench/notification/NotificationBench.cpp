@@ -1,6 +1,8 @@
 // One track bar notification: the handler, the bars rebuilt from the labels, and a full paint of
 // the bar chart into an offscreen image, beside a hand-drawn frame of the same content.
+#include "Market.h"
 #include "Unit1.h"
+#include "gui/Application.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -41,8 +43,8 @@ void HandDrawnFrame(benchmark::State& state) {
     int position = 0;
     for (auto _ : state) {
         position = (position + 1) % 11;
-        const double qd = 4750 - 350 * position;
-        const double qs = 1600;
+        const double qd = Demand(position);
+        const double qs = Supply(0);
         const double top = std::max(qd, qs) * 1.15;
         QPainter painter(&image);
         painter.setFont(font);

@@ -3,6 +3,8 @@
 // both charts, the window shown and painted, then the same exit as after closing it.
 #include "FirstPaint.h"
 #include "Unit1.h"
+#include "gui/Application.h"
+#include "gui/ProgramStartup.h"
 
 int main(int argc, char* argv[]) {
     return RunProgram(argc, argv, [] {
