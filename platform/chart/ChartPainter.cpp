@@ -2,21 +2,6 @@
 
 #include <QPen>
 
-const QStaticText& TStaticTextCache::Get(const QString& text, const QFont& font) {
-    if (font != font_ || texts_.size() >= 512) { // numbers change as values do: stay bounded
-        texts_.clear();
-        font_ = font;
-    }
-    auto found = texts_.find(text);
-    if (found == texts_.end()) {
-        QStaticText laidOut(text);
-        laidOut.setTextFormat(Qt::PlainText);
-        laidOut.prepare(QTransform(), font);
-        found = texts_.insert(text, laidOut);
-    }
-    return *found;
-}
-
 namespace {
 
 QPen CosmeticPen(const QColor& color, Qt::PenStyle style = Qt::SolidLine) {
@@ -28,13 +13,13 @@ QPen CosmeticPen(const QColor& color, Qt::PenStyle style = Qt::SolidLine) {
 // Draws texts placed in rectangles by alignment flags, from the cache.
 class TTextPainter {
 public:
-    TTextPainter(QPainter& painter, TStaticTextCache& cache, const QFont& font)
-        : painter_(painter), cache_(cache), font_(font) {}
+    TTextPainter(QPainter& painter, const TFontTextMetrics& texts)
+        : painter_(painter), texts_(texts) {}
 
     void Draw(const QRect& rect, int flags, const QString& text) {
         if (text.isEmpty())
             return;
-        const QStaticText& laidOut = cache_.Get(text, font_);
+        const QStaticText& laidOut = texts_.LaidOut(text);
         const QSizeF size = laidOut.size();
         double x = rect.left();
         if ((flags & Qt::AlignRight) != 0)
@@ -56,8 +41,7 @@ public:
 
 private:
     QPainter& painter_;
-    TStaticTextCache& cache_;
-    const QFont& font_;
+    const TFontTextMetrics& texts_;
 };
 
 // Level and upright lines are filled rectangles: filling a row of pixels costs a fraction of
@@ -138,12 +122,12 @@ void PaintLegend(QPainter& painter, TTextPainter& texts, const TLegendPlan& lege
 
 } // namespace
 
-void PaintChartScene(QPainter& painter, const TChartScene& scene, const QFont& font,
-                     TStaticTextCache& cache) {
+void PaintChartScene(QPainter& painter, const TChartScene& scene,
+                     const TFontTextMetrics& fontTexts) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setFont(font);
-    TTextPainter texts(painter, cache, font);
+    painter.setFont(fontTexts.Font());
+    TTextPainter texts(painter, fontTexts);
     painter.fillRect(scene.bounds, scene.background);
     const QColor grid(210, 210, 210);
     PaintLines(painter, scene.left.grid, grid);

@@ -3,21 +3,10 @@
 
 #include "chart/ChartScene.h"
 
-#include <QFont>
-#include <QHash>
+#include "chart/ChartText.h"
+
 #include <QPainter>
-#include <QStaticText>
 
-// Texts laid out once and drawn many times: the same title, numbers and labels come back at
-// every draw, and laying text out costs more than drawing it.
-class TStaticTextCache {
-public:
-    const QStaticText& Get(const QString& text, const QFont& font);
-
-private:
-    QFont font_;
-    QHash<QString, QStaticText> texts_;
-};
-
-void PaintChartScene(QPainter& painter, const TChartScene& scene, const QFont& font,
-                     TStaticTextCache& texts);
+// Draws `scene` with the texts laid out in `texts`, whose font is the one the scene was measured
+// in.
+void PaintChartScene(QPainter& painter, const TChartScene& scene, const TFontTextMetrics& texts);

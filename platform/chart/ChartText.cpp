@@ -35,12 +35,25 @@ QString TFontTextMetrics::Elide(const QString& text, int width) const {
     return metrics_.elidedText(text, Qt::ElideRight, std::max(0, width));
 }
 
-int TFontTextMetrics::Width(const QString& text) const {
-    if (const auto found = widths_.constFind(text); found != widths_.constEnd())
+TFontTextMetrics::Entry& TFontTextMetrics::Find(const QString& text) const {
+    if (const auto found = texts_.find(text); found != texts_.end())
         return *found;
-    if (widths_.size() >= 512) // changing numbers must not make it grow without end
-        widths_.clear();
-    const int width = metrics_.horizontalAdvance(text);
-    widths_.insert(text, width);
-    return width;
+    if (texts_.size() >= 512) // changing numbers must not make it grow without end
+        texts_.clear();
+    return *texts_.insert(text, Entry{metrics_.horizontalAdvance(text), std::nullopt});
+}
+
+int TFontTextMetrics::Width(const QString& text) const {
+    return Find(text).width;
+}
+
+const QStaticText& TFontTextMetrics::LaidOut(const QString& text) const {
+    Entry& entry = Find(text);
+    if (!entry.laidOut) {
+        QStaticText laidOut(text);
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.prepare(QTransform(), font_);
+        entry.laidOut = std::move(laidOut);
+    }
+    return *entry.laidOut;
 }

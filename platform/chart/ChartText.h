@@ -5,7 +5,9 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QLocale>
+#include <QStaticText>
 #include <QString>
+#include <optional>
 
 // A value as marks, legends and axes show it: thousands grouped, up to three decimals.
 QString ChartValueText(double value, const QLocale& locale);
@@ -22,8 +24,8 @@ public:
     virtual QString Elide(const QString& text, int width) const;
 };
 
-// Measures with a font, remembering the widths it has measured: a chart measures the same few
-// texts at every draw, and shaping them again would cost more than the rest of the layout.
+// Text in one font, measured and laid out once and then remembered: a chart measures and draws the
+// same few texts at every draw, and shaping them again would cost more than the rest of the frame.
 class TFontTextMetrics final : public TTextMetrics {
 public:
     explicit TFontTextMetrics(const QFont& font) : font_(font), metrics_(font) {}
@@ -31,9 +33,17 @@ public:
     int Width(const QString& text) const override;
     int Height() const override { return metrics_.height(); }
     QString Elide(const QString& text, int width) const override;
+    // The text laid out for drawing in the font.
+    const QStaticText& LaidOut(const QString& text) const;
 
 private:
+    struct Entry {
+        int width = 0;
+        std::optional<QStaticText> laidOut; // made at the first draw
+    };
+    Entry& Find(const QString& text) const;
+
     QFont font_;
     QFontMetrics metrics_;
-    mutable QHash<QString, int> widths_;
+    mutable QHash<QString, Entry> texts_;
 };

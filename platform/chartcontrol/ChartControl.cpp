@@ -9,14 +9,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <optional>
-
-struct TChart::TextCache {
-    std::optional<TFontTextMetrics> metrics;
-    TStaticTextCache texts;
-};
-
-TChart::TChart(TComponent* AOwner) : TWinControl(AOwner), texts_(std::make_unique<TextCache>()) {
+TChart::TChart(TComponent* AOwner) : TWinControl(AOwner) {
     SetTabStop(false);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted
@@ -91,14 +84,14 @@ void TChart::SetColorPaletteIndex(int index) {
 }
 
 TChartScene TChart::Scene(const QRect& bounds) const {
-    if (!texts_->metrics || texts_->metrics->Font() != font())
-        texts_->metrics.emplace(font());
-    return BuildChartScene(settings_, series_, bounds, *texts_->metrics, QLocale(),
-                           CurrentSystemColours());
+    if (!texts_ || texts_->Font() != font())
+        texts_ = std::make_unique<TFontTextMetrics>(font());
+    return BuildChartScene(settings_, series_, bounds, *texts_, QLocale(), CurrentSystemColours());
 }
 
 void TChart::Draw(QPainter& painter, const QRect& bounds) const {
-    PaintChartScene(painter, Scene(bounds), font(), texts_->texts);
+    const TChartScene scene = Scene(bounds); // lays out the texts in the current font
+    PaintChartScene(painter, scene, *texts_);
 }
 
 void TChart::paintEvent(QPaintEvent*) {

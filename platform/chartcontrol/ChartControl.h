@@ -13,6 +13,7 @@
 
 class QPainter;
 struct TChartScene;
+class TFontTextMetrics;
 
 class TChart : public TWinControl, public TChartSeriesHost {
     Q_OBJECT
@@ -58,6 +59,5 @@ private:
     TChartSettings settings_;
     int paletteIndex_ = DefaultColorPaletteIndex;
     // Text laid out for earlier draws, kept while the font stays.
-    struct TextCache;
-    std::unique_ptr<TextCache> texts_;
+    mutable std::unique_ptr<TFontTextMetrics> texts_; // null until the first draw
 };

@@ -97,8 +97,9 @@ TEST(ChartPainter, DrawsEachTextOfTheSceneInsideItsOwnRectangle) {
     QFont font;
     font.setPixelSize(11);
     const QRect bounds(0, 0, 500, 250);
+    const TFontTextMetrics texts(font);
     const TChartScene scene =
-        BuildChartScene(bars->settings, bars->SeriesList(), bounds, TFontTextMetrics(font),
+        BuildChartScene(bars->settings, bars->SeriesList(), bounds, texts,
                         QLocale(QLocale::English, QLocale::UnitedStates), TSystemColours{});
 
     std::vector<PlacedText> expected;
@@ -124,8 +125,7 @@ TEST(ChartPainter, DrawsEachTextOfTheSceneInsideItsOwnRectangle) {
     RecordingDevice device(bounds.size());
     {
         QPainter painter(&device);
-        TStaticTextCache cache;
-        PaintChartScene(painter, scene, font, cache);
+        PaintChartScene(painter, scene, texts);
     }
     const std::vector<DrawnText>& drawn = device.engine.drawn;
 
