@@ -99,22 +99,26 @@ hints=$(xprop -id "$win" WM_NORMAL_HINTS)
 ! grep -Eq 'specified location|minimum size|maximum size' <<<"$hints" ||
     fail "the window asks for a place or a size limit: $hints"
 
-# Larger: the page control follows, nothing on the page moves or grows.
+# Larger: the page control follows, nothing on the page moves or grows. The X server shows the
+# new size at once, with the old pixels in the corner, so the checks wait for the new frame: the
+# page control's frame running down the new right edge of the client area.
+right_edge() {
+    local frame
+    frame=$("$probe" ink "$shots/$1.png" 699 $((oy + 20)) 1 300 200)
+    [ -n "$frame" ] && [ "$(cut -d' ' -f4 <<<"$frame")" -eq 300 ]
+}
 xdotool windowsize --sync "$win" 700 450
 for _ in $(seq 50); do
     import -window "$win" "$shots/geometry-resized.png"
     size=$("$probe" size "$shots/geometry-resized.png")
     read -r w h <<<"$size"
-    [ "$w" -eq 700 ] && [ "$h" -eq 450 ] && break
+    [ "$w" -eq 700 ] && [ "$h" -eq 450 ] && right_edge geometry-resized && break
     sleep 0.1
 done
 [ "$w" -eq 700 ] && [ "$h" -eq 450 ] || fail "the window did not take 700x450 (${w}x$h)"
+right_edge geometry-resized || fail "no page control frame along the right edge after resizing"
 check_page geometry-resized
 [ "$ox $oy" = "$first_origin" ] || fail "TabSheet2 moved from $first_origin to $ox $oy"
-# The page control's frame runs down the new right edge of the client area.
-frame=$("$probe" ink "$shots/geometry-resized.png" 699 $((oy + 20)) 1 300 200)
-[ -n "$frame" ] && [ "$(cut -d' ' -f4 <<<"$frame")" -eq 300 ] ||
-    fail "no page control frame along the right edge after resizing"
 
 close_with_alt_f4
 echo "PASS: client area 531x328; TabSheet2's chart, labels and track bars in place, also resized"

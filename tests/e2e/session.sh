@@ -11,29 +11,35 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
+app=
+trap 'kill $app $wm 2>/dev/null || true' EXIT
 # The window manager must have taken the screen before the window maps.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+deadline=$((SECONDS + 10))
+until wm_up; do
+    kill -0 $wm 2>/dev/null || fail "the window manager (openbox) ended at start-up"
+    [ "$SECONDS" -lt "$deadline" ] || fail "the window manager (openbox) did not come up within 10 s"
     sleep 0.1
 done
 "$exe" &
 app=$!
-trap 'kill $app $wm 2>/dev/null || true' EXIT
 
 win=
-for _ in $(seq 200); do
+deadline=$((SECONDS + 20))
+while [ "$SECONDS" -lt "$deadline" ]; do
     win=$(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | head -n1) && [ -n "$win" ] && break
     kill -0 $app 2>/dev/null || fail "the program ended before showing its window"
     sleep 0.1
 done
-[ -n "$win" ] || fail "no window captioned Form1"
+[ -n "$win" ] || fail "no window captioned Form1 within 20 s"
 
 # Closes the window as a user would, with Alt+F4 to the window manager, and checks that the
 # program then ends with exit code 0.
 close_with_alt_f4() {
     local attempt
     for attempt in 1 2 3; do
-        xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win" 2>/dev/null || true
+        timeout 5 xdotool windowactivate --sync "$win" 2>/dev/null ||
+            timeout 5 xdotool windowfocus --sync "$win" 2>/dev/null || true
         xdotool key alt+F4
         for _ in $(seq 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
         kill -0 $app 2>/dev/null || break
