@@ -2,7 +2,6 @@
 //   probe size FILE                 prints "W H"
 //   probe bars FILE R G B           prints one line "left right top bottom" per run of columns
 //                                   holding a vertical stretch of that colour at least 8 px tall
-//   probe count FILE R G B          prints how many pixels have that colour
 //   probe runbox FILE R G B MIN MAX prints "left top width height" of the pixels of that colour
 //                                   that lie in horizontal runs of MIN to MAX px
 //   probe ink FILE X Y W H LEVEL    prints "left top width height" of the pixels in that rectangle
@@ -43,7 +42,7 @@ std::pair<int, int> LongestRun(const QImage& image, int x, int r, int g, int b) 
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fputs("usage: probe size|bars|count|runbox|ink FILE [ARGS...]\n", stderr);
+        std::fputs("usage: probe size|bars|runbox|ink FILE [ARGS...]\n", stderr);
         return 2;
     }
     const QString command = QString::fromLocal8Bit(argv[1]);
@@ -79,14 +78,6 @@ int main(int argc, char** argv) {
     if (argc < 6)
         return 2;
     const int r = std::atoi(argv[3]), g = std::atoi(argv[4]), b = std::atoi(argv[5]);
-    if (command == QLatin1String("count")) {
-        long count = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                count += Matches(image.pixel(x, y), r, g, b) ? 1 : 0;
-        std::printf("%ld\n", count);
-        return 0;
-    }
     if (command == QLatin1String("runbox")) {
         if (argc < 8)
             return 2;
