@@ -92,6 +92,8 @@ TEST_P(TrackBarTest, StartsAsTheLayoutLeavesIt) {
     EXPECT_EQ(bar_->LineSize(), 1);
     EXPECT_EQ(bar_->PageSize(), 2);
     EXPECT_EQ(bar_->Frequency(), 1);
+    EXPECT_EQ(bar_->TickMarks(), TTickMark::tmBottomRight);
+    EXPECT_EQ(bar_->TickStyle(), TTickStyle::tsAuto);
     EXPECT_EQ(bar_->ThumbLength(), 20);
     EXPECT_TRUE(bar_->TabStop());
     EXPECT_EQ(bar_->geometry(), QRect(bar_->Left(), 259, 150, 45));

@@ -42,17 +42,6 @@ protected:
     }
 };
 
-TEST_P(TrackBarLook, RangesOverTheElevenPricesFromZero) {
-    EXPECT_EQ(bar_->Min(), 0);
-    EXPECT_EQ(bar_->Max(), 10);
-    EXPECT_EQ(bar_->Position(), 0);
-    EXPECT_EQ(bar_->LineSize(), 1);
-    EXPECT_EQ(bar_->PageSize(), 2);
-    EXPECT_EQ(bar_->Frequency(), 1);
-    EXPECT_EQ(bar_->TickMarks(), TTickMark::tmBottomRight);
-    EXPECT_EQ(bar_->TickStyle(), TTickStyle::tsAuto);
-}
-
 TEST_P(TrackBarLook, TheThumbIsTwentyPixelsAcrossTheChannel) {
     EXPECT_EQ(bar_->ThumbLength(), 20);
     EXPECT_EQ(bar_->ThumbRect().height(), 20);
