@@ -66,12 +66,8 @@ TEST_F(ChartSeriesColours, ANewPaletteRecoloursAutomaticSeriesInListOrder) {
     EXPECT_EQ(first->SeriesColor(), kBlue);
     EXPECT_EQ(stored->SeriesColor(), kOrange);
     EXPECT_EQ(third->SeriesColor(), RGBColor(241, 76, 20));
-    EXPECT_EQ(chart->ColorPalette(),
-              (std::vector<TColor>{
-                  RGBColor(68, 102, 163), RGBColor(243, 156, 53), RGBColor(241, 76, 20),
-                  RGBColor(78, 151, 168), RGBColor(43, 64, 107), RGBColor(29, 123, 99),
-                  RGBColor(179, 8, 14), RGBColor(242, 192, 93), RGBColor(93, 183, 158),
-                  RGBColor(112, 112, 112), RGBColor(243, 234, 141), RGBColor(180, 180, 180)}));
+    EXPECT_EQ(chart->ColorPalette(), ColorPalette(13)); // whose colours the model tests pin
+
 }
 
 TEST_F(ChartSeriesColours, WritingTheSameIndexRecoloursNothing) {
