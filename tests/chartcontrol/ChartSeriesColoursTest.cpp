@@ -67,7 +67,6 @@ TEST_F(ChartSeriesColours, ANewPaletteRecoloursAutomaticSeriesInListOrder) {
     EXPECT_EQ(stored->SeriesColor(), kOrange);
     EXPECT_EQ(third->SeriesColor(), RGBColor(241, 76, 20));
     EXPECT_EQ(chart->ColorPalette(), ColorPalette(13)); // whose colours the model tests pin
-
 }
 
 TEST_F(ChartSeriesColours, WritingTheSameIndexRecoloursNothing) {
