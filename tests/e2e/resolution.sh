@@ -13,24 +13,13 @@ set -euo pipefail
 exe=$1 probe=$2 shots=$3 dpi=$4
 
 if [ "${E2E_INNER:-}" != 1 ]; then
-    # A fresh Xvfb with the resolution in its resources. -noreset: the server would otherwise
-    # reset, and forget the resources, as soon as xrdb, its only client yet, disconnects.
-    fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1600x1200x24 -dpi 96 -nolisten tcp -noreset 3>"$fdfile" \
-        2>/dev/null &
-    xvfb=$!
-    trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true; rm -f "$fdfile"' EXIT
-    for _ in $(seq 100); do
-        [ -s "$fdfile" ] && break
-        kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
-        sleep 0.1
-    done
-    export DISPLAY=":$(head -n1 "$fdfile")"
-    echo "Xft.dpi: $dpi" | xrdb -nocpp -merge
-    unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING \
-        QT_SCALE_FACTOR_ROUNDING_POLICY QT_FONT_DPI
-    E2E_INNER=1 bash "$0" "$@"
-    exit
+    # A fresh Xvfb with the resolution in its resources (it does not reset, so they stay).
+    exec "$(dirname "$0")/../../scripts/with-xvfb" bash -c '
+        echo "Xft.dpi: $1" | xrdb -nocpp -merge
+        unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING \
+            QT_SCALE_FACTOR_ROUNDING_POLICY QT_FONT_DPI
+        E2E_INNER=1 exec bash "$0" "${@:2}"
+    ' "$0" "$dpi" "$@"
 fi
 
 font=$(fc-match -f '%{family}' Tahoma)
